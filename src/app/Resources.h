@@ -1,0 +1,18 @@
+#pragma once
+// The program's built-in pictures, by their resource numbers: dice faces 11..66 (ten times
+// the die plus the face), icons 67..73, the pointing-hand cursor 74, and the background.
+// A picture that is not built in comes back null.
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+
+namespace resources {
+QPixmap bitmap(int id);
+QIcon icon(int id);
+QPixmap iconPixmap(int id);
+QCursor cursor(int id);
+QPixmap background();
+
+inline constexpr int SoundOn = 67, SoundOff = 68, ErrorIcon = 72, WindowIcon = 73,
+                     PointingHand = 74;
+} // namespace resources

@@ -1,0 +1,26 @@
+#include "app/Program.h"
+#include "game/MainWindow.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarnwick 2000"));
+
+    platform::QtPlatform desktop;
+    Program program(QCoreApplication::applicationDirPath(), desktop.platform());
+    // Leaving ends the process at once: every file has been written and closed already.
+    program.quit = [] {
+        std::fflush(nullptr);
+        std::_Exit(0);
+    };
+
+    Main main(program);
+    main.load();
+    main.show();
+    return app.exec();
+}

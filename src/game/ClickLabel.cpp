@@ -1,0 +1,49 @@
+#include "game/ClickLabel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ClickLabel::ClickLabel(const QString& name, QWidget* parent) : QLabel(parent) {
+    setObjectName(name);
+    setForeground(Qt::white);
+}
+
+void ClickLabel::setForeground(const QColor& colour) {
+    foreground_ = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton || event->button() == Qt::RightButton;
+    event->accept();
+}
+
+// A click is a press and a release over the label, as with any button.
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool inside = rect().contains(event->position().toPoint());
+    if (pressed_ && inside && event->button() == Qt::LeftButton) emit clicked();
+    if (pressed_ && inside && event->button() == Qt::RightButton) emit rightClicked();
+    pressed_ = false;
+    event->accept();
+}
+
+FilledCircle::FilledCircle(const QString& name, QWidget* parent) : QWidget(parent) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void FilledCircle::setFillColor(const QColor& colour) {
+    if (colour == fill_) return;
+    fill_ = colour;
+    update();
+}
+
+void FilledCircle::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill_);
+    p.drawEllipse(rect().adjusted(0, 0, -1, -1));
+}

@@ -1,0 +1,126 @@
+// The game session of the main window: setting up a game, the end of each turn, the end of
+// a game, and leaving.
+#include "app/Program.h"
+#include "game/ClickLabel.h"
+#include "game/MainWindow.h"
+#include "settings/Profile.h"
+
+#include <QLineEdit>
+#include <QTimer>
+
+namespace {
+const QString Options = QStringLiteral("Options");
+const QColor White(255, 255, 255);
+const QColor LightRed(255, 128, 128);
+// The indicator's fill by pulse phase: dark, brighter, brightest, held, back down, held.
+QColor indicatorColour(int phase, const QColor& current) {
+    switch (phase) {
+    case 0: case 7: return QColor(0x40, 0, 0);
+    case 1: case 6: return QColor(0x80, 0, 0);
+    case 2: return QColor(0xC0, 0, 0);
+    default: return current;
+    }
+}
+} // namespace
+
+void Main::Restart() {
+    try {
+        roll_->setEnabled(true);
+        // Sound and message paging are reset here once they exist.
+
+        game.upperFilled = 0;
+        game.upperBalance = -GameState::UpperTarget;
+        bonus_->setText(QString::number(game.upperBalance));
+        QPalette p = bonus_->palette();
+        p.setColor(QPalette::WindowText, LightRed);
+        bonus_->setPalette(p);
+
+        game.bonusAwarded = false;
+        game.entryLocked = false;
+        game.rollsLeft = GameState::PoolSize;
+        game.categoriesLeft = GameState::CategoryCount;
+        game.total = 0;
+        rolls_->setText(QString::number(game.rollsLeft));
+        mrolls_->clear();
+        game.playSeconds = 0;
+
+        game.onTable.fill(false);
+        game.dice.fill(0);
+        indik_->hide();
+        for (ClickLabel* image : diceImages_) image->hide();
+
+        total_->setText(QString::number(game.total));
+        game.categoryScore.fill(0);
+
+        undo_->setEnabled(false);
+        for (ClickLabel* c : categories_) c->setForeground(White);
+
+        if (!welcomeShown) {
+            welcomeShown = true;
+            Say(program_.text(QStringLiteral("d1")));
+        } else {
+            Say(program_.text(QStringLiteral("d6")));
+        }
+    } catch (const RuntimeFailure& f) {
+        failurePath(f, QStringLiteral(", Restart function"));
+    }
+}
+
+bool Main::confirm(const QString& warnKey, const QString& promptKey) {
+    if (!profile::switchY(Options, warnKey, program_.iniPath())) return true;
+    return program_.platform.boxes.askYesNo(this, program_.text(promptKey),
+                                            program_.text(QStringLiteral("b1")), true);
+}
+
+void Main::NyttSpel() {
+    if (confirm(QStringLiteral("WarnNewGame"), QStringLiteral("b2"))) Restart();
+}
+
+void Main::Avsluta() {
+    if (!confirm(QStringLiteral("WarnExit"), QStringLiteral("b6"))) return;
+    // The unpacked resources are removed here once the package exists.
+    if (program_.quit) program_.quit();
+}
+
+void Main::Varje() {
+    Say(program_.text(QStringLiteral("d2")) + QStringLiteral(": ") + QString::number(game.total));
+    --game.categoriesLeft;
+    indik_->hide();
+    timerIndik_->stop();
+    if (game.rollsLeft <= 0 || game.categoriesLeft <= 0) {
+        roll_->setEnabled(false);
+        timerEnd_->start();
+    }
+}
+
+void Main::NoAble() {
+    if (soundSwitch == profile::Yes)
+        program_.platform.sound.play(program_.file(QStringLiteral("doink.wav")), false);
+    Say(program_.text(QStringLiteral("d3")));
+}
+
+void Main::TimerEndTick() {
+    // Stopped first: the scoring's boxes run their own event loops, and the end of a game
+    // must run once.
+    timerEnd_->stop();
+    Restart();
+    const QString ini = program_.iniPath();
+    profile::writeNumber(QStringLiteral("Session"), QStringLiteral("total"),
+                         qint64(profile::readNumber(QStringLiteral("Session"), QStringLiteral("total"), ini)) + 1,
+                         ini);
+}
+
+void Main::TimerIndikTick() {
+    ++indicatorPhase;
+    indik_->setFillColor(indicatorColour(indicatorPhase, indik_->fillColor()));
+    if (indicatorPhase == 11) indicatorPhase = -1;
+}
+
+void Main::Command1Click() { game.rollsLeft = 1; }
+
+void Main::Command2Click() { Say(text1_->text()); }
+
+void Main::Say(const QString& text) {
+    message = text;
+    emit said(text);
+}

@@ -1,0 +1,248 @@
+#include "game/MainWindow.h"
+
+#include "app/Program.h"
+#include "app/Resources.h"
+#include "game/Categories.h"
+#include "game/ClickLabel.h"
+#include "game/Fonts.h"
+#include "game/Layout.h"
+#include "settings/Profile.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+const QString Options = QStringLiteral("Options");
+const QColor White(255, 255, 255);
+const QColor LightRed(255, 128, 128);
+const QColor Gold(255, 230, 0);
+} // namespace
+
+Main::Main(Program& program, QWidget* parent) : QWidget(parent), program_(program) {
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Tarnwick 2000"));
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setFixedSize(twips::px(layout::WindowWidth), twips::px(layout::WindowHeight));
+    setFont(fonts::sansSerif());
+    artwork_ = resources::background();
+    buildControls();
+}
+
+Main::~Main() = default;
+
+template <class W, class... Args>
+W* Main::add(const QString& name, const QRect& at, Args&&... args) {
+    W* w = nullptr;
+    if constexpr (std::is_constructible_v<W, const QString&, QWidget*, Args...>) {
+        w = new W(name, this, std::forward<Args>(args)...);
+    } else {
+        w = new W(std::forward<Args>(args)..., this);
+        w->setObjectName(name);
+    }
+    w->setGeometry(at);
+    return w;
+}
+
+void Main::buildControls() {
+    using namespace layout;
+    auto caption = [](QLabel* l, const QString& text, const QFont& font, Qt::Alignment align) {
+        l->setText(text);
+        l->setFont(font);
+        l->setAlignment(align);
+    };
+
+    backgrPic_ = add<QLabel>(QStringLiteral("BackgrPic"), twips::rect(0, 0, 500, 500));
+    backgrPic_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    backgrPic_->hide();
+
+    titellist_ = add<QLabel>(QStringLiteral("Titellist"), Titellist.px());
+    caption(titellist_, QStringLiteral("Tarnwick 2000"), fonts::verdana(9.75, true),
+            Qt::AlignCenter);
+    add<ClickLabel>(QStringLiteral("Logo"), Logo.px());
+    add<ClickLabel>(QStringLiteral("ShowTime"), ShowTime.px())->setAlignment(Qt::AlignCenter);
+    add<ClickLabel>(QStringLiteral("lblHelp"), lblHelp.px());
+    add<ClickLabel>(QStringLiteral("lblSett"), lblSett.px());
+    auto* minimera = add<ClickLabel>(QStringLiteral("Minimera"), Minimera.px());
+    caption(minimera, QStringLiteral("_"), fonts::verdana(9.75, true), Qt::AlignCenter);
+    connect(minimera, &ClickLabel::clicked, this, &QWidget::showMinimized);
+    auto* avsluta = add<ClickLabel>(QStringLiteral("Avsluta"), layout::Avsluta.px());
+    caption(avsluta, QStringLiteral("X"), fonts::verdana(9.75, true), Qt::AlignCenter);
+    connect(avsluta, &ClickLabel::clicked, this, &Main::Avsluta);
+
+    for (int place = 1; place <= 10; ++place) {
+        auto* t = add<ClickLabel>(QStringLiteral("Topp%1").arg(place, 2, 10, QLatin1Char('0')),
+                                  topp(place).px());
+        t->setFont(fonts::verdana(8.25));
+        topp_.append(t);
+    }
+    add<ClickLabel>(QStringLiteral("lb_User"), lb_User.px());
+
+    for (int die = 1; die <= 6; ++die) {
+        auto* image = add<ClickLabel>(QStringLiteral("Image%1").arg(die), Dice[die - 1].px());
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        image->hide();
+        diceImages_.append(image);
+    }
+    roll_ = add<ClickLabel>(QStringLiteral("Roll"), layout::Roll.px());
+    auto* rollWord = new QLabel(roll_);
+    rollWord->setObjectName(QStringLiteral("lbl_Roll"));
+    rollWord->setGeometry(lbl_Roll.px().translated(-layout::Roll.px().topLeft()));
+    caption(rollWord, QStringLiteral("Roll"), fonts::verdana(12, true), Qt::AlignCenter);
+    rollWord->setAttribute(Qt::WA_TransparentForMouseEvents);
+    undo_ = add<ClickLabel>(QStringLiteral("Undo"), layout::Undo.px());
+    caption(undo_, QStringLiteral("Undo"), fonts::verdana(9.75, true), Qt::AlignCenter);
+    undo_->setEnabled(false);
+    auto* nyttSpel = add<ClickLabel>(QStringLiteral("NyttSpel"), layout::NyttSpel.px());
+    caption(nyttSpel, QStringLiteral("New game"), fonts::verdana(9.75, true), Qt::AlignCenter);
+    connect(nyttSpel, &ClickLabel::clicked, this, &Main::NyttSpel);
+
+    rolls_ = add<QLabel>(QStringLiteral("Rolls"), layout::Rolls.px());
+    caption(rolls_, QStringLiteral("60"), fonts::verdana(9.75, true), Qt::AlignCenter);
+    rolls_->setToolTip(QStringLiteral(" Rolls "));
+    mrolls_ = add<QLabel>(QStringLiteral("Mrolls"), layout::Mrolls.px());
+    caption(mrolls_, QString(), fonts::verdana(8.25), Qt::AlignCenter);
+    mrolls_->setToolTip(QStringLiteral(" Rolls / Category "));
+
+    for (const Category& c : Categories) {
+        auto* label = add<ClickLabel>(QLatin1String(c.label), layout::category(c.id).px());
+        label->setText(QStringLiteral("  ") + QLatin1String(c.caption));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        categories_.append(label);
+    }
+    for (const Category& c : Categories) {
+        auto* score = add<QLabel>(QLatin1String(c.scoreLabel), layout::score(c.id).px());
+        score->setAlignment(Qt::AlignCenter);
+        scores_.append(score);
+    }
+    auto* dispBonus = add<QLabel>(QStringLiteral("disp_Bonus"), layout::disp_Bonus.px());
+    caption(dispBonus, QStringLiteral("  Bonus"), fonts::sansSerif(8.25, true), Qt::AlignVCenter);
+    auto* dispTotal = add<QLabel>(QStringLiteral("disp_Total"), layout::disp_Total.px());
+    caption(dispTotal, QStringLiteral("  TOTAL"), fonts::sansSerif(8.25, true), Qt::AlignVCenter);
+    bonus_ = add<QLabel>(QStringLiteral("Bonus"), layout::Bonus.px());
+    caption(bonus_, QStringLiteral("-84"), fonts::verdana(9.75), Qt::AlignCenter);
+    total_ = add<QLabel>(QStringLiteral("scr_Tot"), layout::scr_Tot.px());
+    caption(total_, QStringLiteral("0"), fonts::verdana(9.75, true), Qt::AlignCenter);
+    indik_ = add<FilledCircle>(QStringLiteral("Indik"),
+                               twips::rect(IndikLeft, CategoryTop[0], IndikSize, IndikSize));
+    indik_->hide();
+
+    command1_ = add<QPushButton>(QStringLiteral("Command1"), layout::Command1.px(),
+                                 QStringLiteral("Noll slag"));
+    command1_->hide();
+    connect(command1_, &QPushButton::clicked, this, &Main::Command1Click);
+    text1_ = add<QLineEdit>(QStringLiteral("Text1"), layout::Text1.px());
+    text1_->hide();
+    command2_ = add<QPushButton>(QStringLiteral("Command2"), layout::Command2.px(),
+                                 QStringLiteral("&OK"));
+    command2_->hide();
+    connect(command2_, &QPushButton::clicked, this, &Main::Command2Click);
+
+    auto* errorPic = add<ClickLabel>(QStringLiteral("ErrorPic"), layout::ErrorPic.px());
+    errorPic->setScaledContents(true);
+    errorPic->hide();
+    // The error indicator opens the log, where the failure was written.
+    connect(errorPic, &ClickLabel::clicked, this, [this] { program_.platform.shell.open(program_.log.path()); });
+    errorPic_ = errorPic;
+    soundPic_ = add<QLabel>(QStringLiteral("SoundPic"), layout::SoundPic.px());
+    soundPic_->setScaledContents(true);
+    add<ClickLabel>(QStringLiteral("Homepage"), layout::Homepage.px());
+
+    // Labels paint their text in their own colour over the artwork.
+    for (QLabel* l : findChildren<QLabel*>()) {
+        if (!qobject_cast<ClickLabel*>(l)) {
+            QPalette p = l->palette();
+            p.setColor(QPalette::WindowText, White);
+            l->setPalette(p);
+        }
+    }
+    QPalette gold = total_->palette();
+    gold.setColor(QPalette::WindowText, Gold);
+    total_->setPalette(gold);
+
+    timerIndik_ = new QTimer(this);
+    timerIndik_->setObjectName(QStringLiteral("TimerIndik"));
+    timerIndik_->setInterval(50);
+    connect(timerIndik_, &QTimer::timeout, this, &Main::TimerIndikTick);
+    timerEnd_ = new QTimer(this);
+    timerEnd_->setObjectName(QStringLiteral("TimerEnd"));
+    timerEnd_->setInterval(1500);
+    timerEnd_->setSingleShot(true);
+    connect(timerEnd_, &QTimer::timeout, this, &Main::TimerEndTick);
+}
+
+void Main::load() {
+    try {
+        setWindowIcon(resources::icon(resources::WindowIcon));
+        errorPic_->setPixmap(resources::iconPixmap(resources::ErrorIcon));
+        const QCursor hand = resources::cursor(resources::PointingHand);
+        for (const char* name : {"lb_User", "NyttSpel", "lblSett", "lblHelp", "Homepage", "ShowTime"})
+            findChild<QWidget*>(QLatin1String(name))->setCursor(hand);
+        indicatorPhase = -1;
+
+        const QString ini = program_.iniPath();
+        clockSwitch = profile::yesNo(profile::ruleN(GetINI(Options, QStringLiteral("ShowTime"), ini)));
+        alarmArmed = GetINI(QStringLiteral("Alarm"), QStringLiteral("status"), ini) == QLatin1String("On");
+        alarmTime = GetINI(QStringLiteral("Alarm"), QStringLiteral("When"), ini);
+
+        if (profile::switchY(Options, QStringLiteral("NollSlag"), ini)) {
+            command1_->show();
+        } else {
+            text1_->hide();
+            command1_->hide();
+        }
+
+        for (ClickLabel* t : topp_) t->clear();
+        titellist_->move(0, 0);
+
+        soundSwitch = GetINI(Options, QStringLiteral("PlaySound"), ini);
+        soundPic_->setPixmap(resources::iconPixmap(
+            soundSwitch == profile::No ? resources::SoundOff : resources::SoundOn));
+
+        loadBackgroundPicture();
+    } catch (const RuntimeFailure& f) {
+        failurePath(f, QStringLiteral(", Form load"));
+        backgrPic_->hide();
+        backgrPic_->resize(twips::px(500), twips::px(500));
+        backgrPic_->clear();
+    }
+    Restart();
+}
+
+void Main::loadBackgroundPicture() {
+    backgrPic_->move(0, 0);
+    const QString p = GetINI(Options, QStringLiteral("picture"), program_.iniPath());
+    if (!p.endsWith(QLatin1String(".jpg")) && !p.endsWith(QLatin1String(".gif"))) return;
+    backgrPic_->resize(twips::px(12000), twips::px(19000));
+    const QString file = program_.file(p);
+    if (!QFileInfo(file).isFile()) throw failure::fileNotFound();
+    QImageReader reader(file);
+    const QImage image = reader.read();
+    if (image.isNull()) throw failure::invalidPicture();
+    backgrPic_->setPixmap(QPixmap::fromImage(image));
+    backgrPic_->lower();
+    backgrPic_->show();
+}
+
+void Main::failurePath(const RuntimeFailure& f, const QString& place) {
+    const QString text =
+        QStringLiteral("Error %1: %2%3").arg(f.number).arg(f.description, place);
+    Logg(text);
+    errorPic_->setToolTip(text);
+    errorPic_->show();
+    errorPic_->raise();
+}
+
+void Main::Logg(const QString& text) { program_.log.AppendLog(text); }
+
+void Main::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!artwork_.isNull()) {
+        p.drawPixmap(0, 0, artwork_);
+    } else {
+        p.fillRect(rect(), QColor(0x10, 0x3a, 0x22));
+    }
+}

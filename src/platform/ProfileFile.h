@@ -1,0 +1,27 @@
+#pragma once
+// Our emulation of the desktop's profile-file calls: sections in brackets, "key=value" lines.
+// Every call reads the file afresh; a write replaces the file atomically and changes only
+// the line of its key.
+#include <QByteArray>
+#include <QString>
+
+namespace profile {
+
+// Longest value a read returns; longer values are cut.
+inline constexpr int MaxValueLength = 1023;
+
+// The value of `key` in `section`, or "" when the file, section or key is missing.
+QString readString(const QString& section, const QString& key, const QString& path);
+
+// Writes one value, creating the file, section or key when needed. False when the file
+// could not be replaced (read-only file, missing directory, full disk); the old file is then
+// untouched.
+bool writeString(const QString& section, const QString& key, const QString& value,
+                 const QString& path);
+
+// Text of a profile file's bytes: UTF-8 when valid (a byte-order mark dropped), otherwise
+// Windows-1252.
+QString decode(const QByteArray& bytes);
+bool isUtf8(const QByteArray& bytes);
+
+} // namespace profile

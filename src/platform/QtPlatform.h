@@ -1,0 +1,75 @@
+#pragma once
+// The real platform: Qt message boxes, QSoundEffect, QDesktopServices, the primary screen,
+// the system clock and locale, and a Mersenne Twister.
+#include "platform/Platform.h"
+
+#include <memory>
+#include <random>
+
+class QSoundEffect;
+
+namespace platform {
+
+class QtBoxes : public Boxes {
+public:
+    bool askYesNo(QWidget* parent, const QString& prompt, const QString& title,
+                  bool defaultNo) override;
+    void message(QWidget* parent, const QString& text, const QString& title, BoxIcon icon) override;
+    QString input(QWidget* parent, const QString& prompt, const QString& title,
+                  const QString& defaultText) override;
+};
+
+class QtSound : public Sound {
+public:
+    QtSound();
+    ~QtSound() override;
+    bool play(const QString& wavePath, bool wait) override;
+
+private:
+    std::unique_ptr<QSoundEffect> effect_;
+};
+
+class QtShell : public Shell {
+public:
+    bool open(const QString& addressOrPath) override;
+};
+
+class QtDesktop : public Desktop {
+    Q_OBJECT
+public:
+    QtDesktop();
+    QRect workArea() const override;
+    QString systemName() const override;
+};
+
+class SystemClock : public Clock {
+public:
+    QDateTime now() const override;
+    QString shortDate(const QDate& date) const override;
+    QString timeText(const QTime& time) const override;
+    QChar decimalSeparator() const override;
+};
+
+class MersenneRandom : public Random {
+public:
+    void seed(quint32 value) override { engine_.seed(value); }
+    double next() override;
+
+private:
+    std::mt19937 engine_{std::random_device{}()};
+};
+
+// Owns one of each and hands them out as a Platform.
+class QtPlatform {
+public:
+    Platform platform() { return {boxes, sound, shell, desktop, clock, random}; }
+
+    QtBoxes boxes;
+    QtSound sound;
+    QtShell shell;
+    QtDesktop desktop;
+    SystemClock clock;
+    MersenneRandom random;
+};
+
+} // namespace platform

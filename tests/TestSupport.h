@@ -1,0 +1,27 @@
+#pragma once
+// Helpers shared by the test programs: a temporary program directory and a scripted platform.
+#include "app/Program.h"
+#include "platform/ScriptedPlatform.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A program directory of its own with a scripted platform, for one test.
+struct TestProgram {
+    TestProgram();
+    QString ini() const { return program->iniPath(); }
+    QString path(const QString& name) const { return program->file(name); }
+    // Writes a language file with the given "key=text" lines and selects it.
+    void useLanguage(const QStringList& lines);
+
+    QTemporaryDir dir;
+    platform::ScriptedPlatform scripted;
+    std::unique_ptr<Program> program;
+    int quitCalls = 0;
+};
+
+QByteArray readBytes(const QString& path);
+bool writeBytes(const QString& path, const QByteArray& bytes);

@@ -1,0 +1,232 @@
+// The profile file store: reading rules, byte-exact writes, atomic replacement, encodings.
+#include "TestSupport.h"
+#include "platform/ProfileFile.h"
+#include "settings/Profile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+class ProfileTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir_;
+    QString file(const char* name = "Tarn.ini") { return dir_.filePath(QLatin1String(name)); }
+    QString get(const char* s, const char* k, const QString& path) {
+        return GetINI(QLatin1String(s), QLatin1String(k), path);
+    }
+
+private slots:
+    void init() {
+        QVERIFY(dir_.isValid());
+        QFile::remove(file());
+    }
+
+    void readingRules_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        const QByteArray base = "[Options]\r\nPlaySound=Yes\r\n";
+        QTest::newRow("plain") << base << "Options" << "PlaySound" << "Yes";
+        QTest::newRow("section case") << base << "OPTIONS" << "PlaySound" << "Yes";
+        QTest::newRow("key case") << QByteArray("[Alarm]\r\nStatus=On\r\n") << "Alarm" << "status" << "On";
+        QTest::newRow("LF ends") << QByteArray("[A]\nk=1\nj=2\n") << "A" << "j" << "2";
+        QTest::newRow("CR ends") << QByteArray("[A]\rk=1\rj=2") << "A" << "j" << "2";
+        QTest::newRow("bom") << QByteArray("\xEF\xBB\xBF[A]\r\nk=v\r\n") << "A" << "k" << "v";
+        QTest::newRow("blanks around") << QByteArray("[ \tA \t]\r\n \t k \t= \t v w \t\r\n") << "A" << "k" << "v w";
+        QTest::newRow("section ends at ]") << QByteArray("[A] trailing ]x\r\nk=v\r\n") << "A" << "k" << "v";
+        QTest::newRow("comment") << QByteArray("[A]\r\n ;k=c\r\nk=v\r\n") << "A" << "k" << "v";
+        QTest::newRow("no equals") << QByteArray("[A]\r\nk\r\nk=v\r\n") << "A" << "k" << "v";
+        QTest::newRow("before first section") << QByteArray("k=v\r\n[A]\r\n") << "A" << "k" << "";
+        QTest::newRow("first equals") << QByteArray("[A]\r\nk=a=b\r\n") << "A" << "k" << "a=b";
+        QTest::newRow("double quotes") << QByteArray("[A]\r\nk=\" v \"\r\n") << "A" << "k" << " v ";
+        QTest::newRow("single quotes") << QByteArray("[A]\r\nk='v'\r\n") << "A" << "k" << "v";
+        QTest::newRow("mismatched quotes") << QByteArray("[A]\r\nk='v\"\r\n") << "A" << "k" << "'v\"";
+        QTest::newRow("lone quote") << QByteArray("[A]\r\nk=\"\r\n") << "A" << "k" << "\"";
+        QTest::newRow("first section wins") << QByteArray("[A]\r\nx=1\r\n[A]\r\nk=2\r\n") << "A" << "k" << "";
+        QTest::newRow("first key wins") << QByteArray("[A]\r\nk=1\r\nK=2\r\n") << "A" << "k" << "1";
+        QTest::newRow("other section") << QByteArray("[A]\r\n[B]\r\nk=1\r\n") << "A" << "k" << "";
+        QTest::newRow("empty value") << QByteArray("[A]\r\nk=\r\n") << "A" << "k" << "";
+        QTest::newRow("non-ascii case differs") << QByteArray("[Ä]\r\nk=1\r\n") << "ä" << "k" << "";
+        QTest::newRow("utf8") << QByteArray("[A]\r\nk=Svenska åäö\r\n") << "A" << "k" << "Svenska åäö";
+        QTest::newRow("cp1252") << QByteArray("[A]\r\nk=F\xF6rsta \x80\r\n") << "A" << "k" << "Första €";
+    }
+    void readingRules() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        QVERIFY(writeBytes(file(), content));
+        QCOMPARE(GetINI(section, key, file()), expected);
+    }
+
+    void missingFileReadsEmptyAndIsNotCreated() {
+        QCOMPARE(get("Options", "PlaySound", file()), QString());
+        QVERIFY(!QFile::exists(file()));
+        QCOMPARE(get("A", "k", dir_.filePath("nodir/Tarn.ini")), QString());
+    }
+
+    void longValueIsCut() {
+        const QByteArray value(1500, 'x');
+        QVERIFY(writeBytes(file(), "[A]\r\nk=" + value + "\r\n"));
+        QCOMPARE(get("A", "k", file()).size(), 1023);
+        QVERIFY(SetINI("A", "k", QString(1023, QLatin1Char('y')), file()));
+        QCOMPARE(get("A", "k", file()), QString(1023, QLatin1Char('y')));
+    }
+
+    void nothingIsCached() {
+        QVERIFY(writeBytes(file(), "[A]\r\nk=1\r\n"));
+        QCOMPARE(get("A", "k", file()), QStringLiteral("1"));
+        QVERIFY(writeBytes(file(), "[A]\r\nk=2\r\n"));
+        QCOMPARE(get("A", "k", file()), QStringLiteral("2"));
+    }
+
+    void writingRules_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("new file") << QByteArray() << "Options" << "PlaySound" << "Yes"
+                                  << QByteArray("[Options]\r\nPlaySound=Yes\r\n");
+        QTest::newRow("replace keeps key spelling and line end")
+            << QByteArray("; top\n[options]\n  PLAYSOUND = No  \n\nx=1\n") << "Options" << "playsound" << "Yes"
+            << QByteArray("; top\n[options]\nPLAYSOUND=Yes\n\nx=1\n");
+        QTest::newRow("new key after last key line")
+            << QByteArray("[A]\r\na=1\r\n; note\r\nb=2\r\n\r\n; about B\r\n[B]\r\nc=3\r\n") << "A" << "n" << "v"
+            << QByteArray("[A]\r\na=1\r\n; note\r\nb=2\r\nn=v\r\n\r\n; about B\r\n[B]\r\nc=3\r\n");
+        QTest::newRow("new key in empty section")
+            << QByteArray("[A]\n\n[B]\nx=1\n") << "A" << "k" << "v" << QByteArray("[A]\nk=v\r\n\n[B]\nx=1\n");
+        QTest::newRow("new key in first of duplicate sections")
+            << QByteArray("[A]\r\na=1\r\n[A]\r\nb=2\r\n") << "A" << "b" << "9"
+            << QByteArray("[A]\r\na=1\r\nb=9\r\n[A]\r\nb=2\r\n");
+        QTest::newRow("first of duplicate keys")
+            << QByteArray("[A]\r\nk=1\r\nk=2\r\n") << "A" << "K" << "3" << QByteArray("[A]\r\nk=3\r\nk=2\r\n");
+        QTest::newRow("new section at end")
+            << QByteArray("[A]\r\na=1\r\n") << "Session" << "total" << "1"
+            << QByteArray("[A]\r\na=1\r\n[Session]\r\ntotal=1\r\n");
+        QTest::newRow("last line without end")
+            << QByteArray("[A]\r\na=1") << "A" << "b" << "2" << QByteArray("[A]\r\na=1\r\nb=2\r\n");
+        QTest::newRow("new section after unterminated line")
+            << QByteArray("[A]\na=1") << "B" << "b" << "2" << QByteArray("[A]\na=1\r\n[B]\r\nb=2\r\n");
+        QTest::newRow("value exactly as given")
+            << QByteArray("[A]\r\nk=1\r\n") << "A" << "k" << " \"q\" " << QByteArray("[A]\r\nk= \"q\" \r\n");
+        QTest::newRow("empty value keeps key")
+            << QByteArray("[A]\r\nk=1\r\n") << "A" << "k" << "" << QByteArray("[A]\r\nk=\r\n");
+        QTest::newRow("line break cannot make a new key")
+            << QByteArray("[A]\r\n") << "A" << "k" << "a\r\nb=1" << QByteArray("[A]\r\nk=a  b=1\r\n");
+        QTest::newRow("keys before any section are not the section's")
+            << QByteArray("k=0\r\n") << "A" << "k" << "1" << QByteArray("k=0\r\n[A]\r\nk=1\r\n");
+        QTest::newRow("bom kept") << QByteArray("\xEF\xBB\xBF[A]\r\nk=1\r\n") << "A" << "k" << "2"
+                                  << QByteArray("\xEF\xBB\xBF[A]\r\nk=2\r\n");
+        QTest::newRow("cp1252 converted to utf8")
+            << QByteArray("[A]\r\nn=J\xF6rgen\n[B]\rk=1\r\n") << "B" << "k" << "2"
+            << QByteArray("[A]\r\nn=J\xC3\xB6rgen\n[B]\rk=2\r\n");
+        QTest::newRow("utf8 value") << QByteArray() << "A" << "k" << "Åsa"
+                                    << QByteArray("[A]\r\nk=\xC3\x85sa\r\n");
+    }
+    void writingRules() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, after);
+        if (!before.isEmpty()) QVERIFY(writeBytes(file(), before));
+        QVERIFY(SetINI(section, key, value, file()));
+        QCOMPARE(readBytes(file()), after);
+    }
+
+    void writeThenReadRoundTrips() {
+        const QStringList values{QStringLiteral("plain"), QStringLiteral(" padded "),
+                                 QStringLiteral("a=b;c"), QStringLiteral("Zoë & Åke")};
+        for (const QString& v : values) {
+            QVERIFY(SetINI(QStringLiteral("Users"), QStringLiteral("user1"), v, file()));
+            QCOMPARE(get("users", "USER1", file()), v.trimmed());
+        }
+    }
+
+    void failedWritesLeaveTheFileUntouched() {
+        const QByteArray original = "[A]\r\nk=1\r\n";
+        QVERIFY(writeBytes(file(), original));
+        QVERIFY(QFile::setPermissions(file(), QFile::ReadOwner | QFile::ReadGroup));
+        QVERIFY(!SetINI("A", "k", "2", file()));
+        QCOMPARE(readBytes(file()), original);
+        QCOMPARE(get("A", "k", file()), QStringLiteral("1"));
+        QVERIFY(QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner));
+
+        QVERIFY(!SetINI("A", "k", "2", dir_.filePath("missing/Tarn.ini")));
+        QVERIFY(!QFile::exists(dir_.filePath("missing")));
+        // No temporary files are left behind.
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), QStringList{"Tarn.ini"});
+    }
+
+    void fullDiskReturnsFalse() {
+        // A file-size limit makes writes past it fail as a full disk does.
+        const QByteArray original = "[A]\r\nk=1\r\n";
+        QVERIFY(writeBytes(file(), original));
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
+        rlimit small = old;
+        small.rlim_cur = 64;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool written = SetINI("A", "k", QString(200, QLatin1Char('x')), file());
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!written);
+        QCOMPARE(readBytes(file()), original);
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), QStringList{"Tarn.ini"});
+    }
+
+    void devicesAreNotProfileFiles() {
+        QCOMPARE(get("A", "k", QStringLiteral("/dev/zero")), QString());
+        QVERIFY(!SetINI("A", "k", "1", QStringLiteral("/dev/null")));
+    }
+
+    void permissionsAreKept() {
+        QVERIFY(writeBytes(file(), "[A]\r\nk=1\r\n"));
+        const auto perms = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
+        QVERIFY(QFile::setPermissions(file(), perms));
+        QVERIFY(SetINI("A", "k", "2", file()));
+        QCOMPARE(QFile::permissions(file()) & ~(QFile::ReadUser | QFile::WriteUser), perms & ~(QFile::ReadUser | QFile::WriteUser));
+    }
+
+    void killedWriterLeavesOldOrNewFile() {
+        QVERIFY(writeBytes(file(), "; kept\r\n[Options]\r\nValue=old\r\n"));
+        for (int round = 0; round < 12; ++round) {
+            QProcess writer;
+            writer.start(QStringLiteral(PROFILE_WRITER), {file()});
+            QVERIFY(writer.waitForStarted());
+            QTest::qWait(5 + round * 7);
+            ::kill(pid_t(writer.processId()), SIGKILL);
+            QVERIFY(writer.waitForFinished());
+            const QByteArray bytes = readBytes(file());
+            QVERIFY2(bytes.startsWith("; kept\r\n[Options]\r\nValue="), bytes.constData());
+            const QString v = get("Options", "Value", file());
+            QVERIFY2(v == QLatin1String("old") || v == QLatin1String("new"), qPrintable(v));
+            const QString p1 = get("Highscore", "p1", file());
+            QVERIFY(p1.isEmpty() || p1.toInt() > 0);
+        }
+        for (const QString& name : QDir(dir_.path()).entryList(QDir::Files))
+            if (name != QLatin1String("Tarn.ini")) QFile::remove(dir_.filePath(name));
+    }
+
+    void switchRules() {
+        using profile::ruleN;
+        using profile::ruleY;
+        QVERIFY(ruleY("Yes") && !ruleY("yes") && !ruleY("") && !ruleY("No"));
+        QVERIFY(ruleN("Yes") && ruleN("no") && ruleN("") && !ruleN("No"));
+        QCOMPARE(profile::toNumber(""), 0);
+        QCOMPARE(profile::toNumber("12"), 12);
+        QCOMPARE(profile::toNumber("-3"), -3);
+        QCOMPARE(profile::toNumber("1.5"), 0);
+        QCOMPARE(profile::toNumber("abc"), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(ProfileTest)
+#include "tst_profile.moc"
