@@ -11,7 +11,10 @@ ClickLabel::ClickLabel(const QString& name, QWidget* parent) : QLabel(parent) {
 void ClickLabel::setForeground(const QColor& colour) {
     foreground_ = colour;
     QPalette p = palette();
-    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Active, QPalette::WindowText, colour);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    // A disabled label reads as unavailable whatever its colour.
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
     setPalette(p);
 }
 

@@ -37,7 +37,7 @@ Main::~Main() = default;
 template <class W, class... Args>
 W* Main::add(const QString& name, const QRect& at, Args&&... args) {
     W* w = nullptr;
-    if constexpr (std::is_constructible_v<W, const QString&, QWidget*, Args...>) {
+    if constexpr (std::is_base_of_v<ClickLabel, W> || std::is_same_v<W, FilledCircle>) {
         w = new W(name, this, std::forward<Args>(args)...);
     } else {
         w = new W(std::forward<Args>(args)..., this);

@@ -152,15 +152,16 @@ bool replaceFile(const QString& path, const QByteArray& bytes) {
 bool isUtf8(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder(bytes);
+    Q_UNUSED(text);
     return !decoder.hasError();
 }
 
 QString decode(const QByteArray& bytes) {
-    if (isUtf8(bytes)) {
-        const QByteArray body = bytes.startsWith(Bom) ? bytes.mid(Bom.size()) : bytes;
-        return QString::fromUtf8(body);
-    }
-    return fromCp1252(bytes);
+    const QByteArrayView body =
+        bytes.startsWith(Bom) ? QByteArrayView(bytes).sliced(Bom.size()) : QByteArrayView(bytes);
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(body);
+    return decoder.hasError() ? fromCp1252(bytes) : text;
 }
 
 QString readString(const QString& section, const QString& key, const QString& path) {
