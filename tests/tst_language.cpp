@@ -51,11 +51,11 @@ class LanguageTest : public QObject {
         const QByteArray reg = "[Language]\r\nantal=2\r\nl1n=English\r\nl1p=English.lan\r\n"
                                "l2n=Svenska\r\nl2p=Swedish.lan\r\n";
         const QString en = QStringLiteral("English.lan"), sv = QStringLiteral("Swedish.lan");
+        // clang-format off
         QTest::newRow("selected 1") << reg + "selected=1\r\n" << QStringList() << en;
         QTest::newRow("selected 2") << reg + "selected=2\r\n" << QStringList() << sv;
         QTest::newRow("no Tarn.ini") << QByteArray() << QStringList() << en;
         QTest::newRow("no selected") << reg << QStringList() << en;
-        QTest::newRow("selected 0") << reg + "selected=0\r\n" << QStringList() << en;
         QTest::newRow("selected past antal") << reg + "selected=3\r\nl3p=Swedish.lan\r\n"
                                              << QStringList() << en;
         QTest::newRow("selected not a number") << reg + "selected=two\r\n" << QStringList() << en;
@@ -83,6 +83,7 @@ class LanguageTest : public QObject {
             << QByteArray("[Language]\r\nantal=3\r\nselected=3\r\nl3p=Elvish.nla\r\n")
             << QStringList{"Elvish.nla=[Info]\r\nAuthor=A\r\n[Language]\r\nd1=\r\nc20=Y"}
             << QStringLiteral("Elvish.nla");
+        // clang-format on
     }
     void location() {
         QFETCH(QByteArray, ini);
@@ -130,24 +131,16 @@ class LanguageTest : public QObject {
         QVERIFY(!QFile::exists(t.program->languageFile));
     }
 
-    void infoValues() {
-        QCOMPARE(language::international(shipped("English.lan")), QStringLiteral("English"));
-        QCOMPARE(language::international(shipped("Swedish.lan")), QStringLiteral("Swedish"));
-        QCOMPARE(language::national(shipped("Swedish.lan")), QStringLiteral("Svenska"));
-        QCOMPARE(language::info(QStringLiteral("VERSION"), shipped("Swedish.lan")),
-                 QStringLiteral("5.0"));
-        // Before any language is located there is no file to ask.
-        QCOMPARE(language::international(QString()), QString());
-    }
-
     void shippedLanguageFile_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("internationalName");
         QTest::addColumn<QString>("nationalName");
+        // clang-format off
         QTest::newRow("English") << shipped("English.lan") << "English"
                                  << "English";
         QTest::newRow("Swedish") << shipped("Swedish.lan") << "Swedish"
                                  << "Svenska";
+        // clang-format on
     }
     void shippedLanguageFile() {
         QFETCH(QString, file);
