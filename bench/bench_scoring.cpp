@@ -17,7 +17,8 @@ constexpr int Rolls = 46656;
 std::vector<std::array<int, 6>> allRolls() {
     std::vector<std::array<int, 6>> rolls(Rolls);
     for (int code = 0; code < Rolls; ++code)
-        for (int i = 0, c = code; i < 6; ++i, c /= 6) rolls[code][i] = c % 6 + 1;
+        for (int i = 0, c = code; i < 6; ++i, c /= 6)
+            rolls[code][i] = c % 6 + 1;
     return rolls;
 }
 
@@ -46,10 +47,12 @@ int main() {
 
     const double scoring = bestOf(5, [&] {
         for (const auto& d : rolls)
-            for (int id = 1; id <= CategoryCount; ++id) sink += ScoreOf(id, d);
+            for (int id = 1; id <= CategoryCount; ++id)
+                sink += ScoreOf(id, d);
     });
     const double previewing = bestOf(5, [&] {
-        for (const auto& d : rolls) sink += preview::CheckKateg(d, open, 7).marked;
+        for (const auto& d : rolls)
+            sink += preview::CheckKateg(d, open, 7).marked;
     });
 
     std::printf("score %d rolls x %d categories: %.2f ms (%.1f ns per score)\n", Rolls,

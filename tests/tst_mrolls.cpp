@@ -5,7 +5,7 @@
 
 class MrollsTest : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void text_data() {
         QTest::addColumn<int>("rolls");
         QTest::addColumn<int>("categories");

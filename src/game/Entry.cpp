@@ -26,4 +26,6 @@ EntryResult enterCategory(GameState& game, int categoryId, bool open) {
     return r;
 }
 
-QString yatzyMessage(int score) { return QStringLiteral("yatzy! + ") + QString::number(score); }
+QString yatzyMessage(int score) {
+    return QStringLiteral("yatzy! + ") + QString::number(score);
+}

@@ -14,8 +14,8 @@ enum class EntryOutcome {
 
 struct EntryResult {
     EntryOutcome outcome = EntryOutcome::Ignored;
-    int score = 0;     // the recorded score; 0 unless entered
-    QRgb colour = 0;   // the score label's colour when entered
+    int score = 0;      // the recorded score; 0 unless entered
+    QRgb colour = 0;    // the score label's colour when entered
     bool upper = false; // entered in Ones..Sixes: the upper bonus check follows
     bool yatzy = false; // entered in Yatzy: the Yatzy sound and message follow
 };

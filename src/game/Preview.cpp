@@ -59,7 +59,9 @@ QString toolTip(int categoryId, const QString& name, int score) {
     return QLatin1Char(' ') + name + between + QString::number(score) + QLatin1Char(' ');
 }
 
-QRgb labelColour(Look look) { return look == Look::NoFit ? colours::Gray : colours::White; }
+QRgb labelColour(Look look) {
+    return look == Look::NoFit ? colours::Gray : colours::White;
+}
 
 int markerTop(int categoryId) {
     if (!isCategoryId(categoryId)) return markerTop(1);

@@ -57,7 +57,8 @@ int score(const Category& c, const FaceCounts& n) {
         return groups(n, c.a, c.b, true);
     case Rule::Chance: {
         int sum = 0;
-        for (int f = 1; f <= 6; ++f) sum += f * n[f];
+        for (int f = 1; f <= 6; ++f)
+            sum += f * n[f];
         return sum;
     }
     case Rule::Yatzy:
@@ -85,7 +86,7 @@ bool isRolled(const std::array<int, 6>& dice) {
 
 QRgb scoreColour(int categoryId, int score) {
     return isCategoryId(categoryId) && score == category(categoryId).highest ? colours::White
-                                                                              : colours::Gold;
+                                                                             : colours::Gold;
 }
 
 } // namespace scoring

@@ -6,7 +6,9 @@ namespace {
 constexpr int UpperCategories = 6;
 }
 
-QString bonusBalanceCaption(int upperBalance) { return QString::number(upperBalance); }
+QString bonusBalanceCaption(int upperBalance) {
+    return QString::number(upperBalance);
+}
 
 BonusResult bonusVarje(GameState& game, const QString& missedText) {
     BonusResult r;
