@@ -1,6 +1,6 @@
 #pragma once
 // The twenty scoring categories, by CategoryId 1..20. This one table gives every category its
-// language key, its labels, its section, its highest score, its English design caption and the
+// language key, its labels, its section, its highest score, its English caption and the
 // rule that scores it.
 #include <array>
 
