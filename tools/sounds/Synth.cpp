@@ -6,7 +6,7 @@
 namespace synth {
 
 double Noise::uniform() {
-    // splitmix64: tiny, fast and fully specified.
+    // splitmix64: tiny, fast, and the same on every machine.
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
