@@ -56,14 +56,14 @@ bool QtSound::play(const QString& wavePath, bool wait) {
     effect_->stop();
     effect_->setSource(QUrl::fromLocalFile(wavePath));
     effect_->play();
-    if (wait) {
-        // Without an audio device the effect never reports its end, so the wait is bounded by
-        // the sound's own length. Input is held back meanwhile, as a blocking call would.
+    if (wait && length > 0) {
+        // The wait lasts the sound's own length. The effect's end report cannot be trusted:
+        // without an audio device it never comes, and with one it may come long before the end
+        // (as the last buffer is queued) or not at all when a file is played twice in a row. Our
+        // sounds end in a faded tail, so a late start that the next sound cuts off loses nothing
+        // audible. Input is held back meanwhile, as a blocking call would.
         QEventLoop loop;
-        QTimer::singleShot(length + 50, &loop, &QEventLoop::quit);
-        QObject::connect(effect_.get(), &QSoundEffect::playingChanged, &loop, [&] {
-            if (!effect_->isPlaying()) loop.quit();
-        });
+        QTimer::singleShot(length, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     return true;
