@@ -1,9 +1,14 @@
-// The message display: its font and the pages of long messages.
+// The message display: its font, the pages of long messages, the timers that turn them, and
+// the dots the widget paints.
+#include "display/DotMatrixDisplay.h"
 #include "display/DotMatrixFont.h"
+#include "display/MessageDisplay.h"
 #include "display/MessagePaging.h"
 
+#include <QImage>
 #include <QSet>
 #include <QTest>
+#include <QTimer>
 
 using namespace dotmatrix;
 
@@ -212,7 +217,142 @@ private slots:
         QCOMPARE(paging.nextPage(), pages.last()); // the last page stays
         QCOMPARE(paging.pageText(), pages.last());
     }
+
+    void controllerTimersAreNamedAndIdle() {
+        QWidget window;
+        MessageDisplay display(&window);
+        QCOMPARE(window.findChild<QTimer*>(u"Timer1"_qs), display.timer1());
+        QCOMPARE(window.findChild<QTimer*>(u"SayTimer"_qs), display.sayTimer());
+        QCOMPARE(window.findChild<DotMatrixDisplay*>(u"Digit"_qs), display.dots());
+        QCOMPARE(display.timer1()->interval(), 2000);
+        QVERIFY(!display.timer1()->isSingleShot());
+        QCOMPARE(display.sayTimer()->interval(), 100);
+        QVERIFY(display.sayTimer()->isSingleShot());
+        QVERIFY(!display.timer1()->isActive());
+        QVERIFY(!display.sayTimer()->isActive());
+        QVERIFY(display.dots()->dots().none());
+    }
+
+    void longMessageTurnsPagesUntilTheLast() {
+        QWidget window;
+        MessageDisplay display(&window);
+        display.Say(letters(27).toLower());
+        QVERIFY(display.timer1()->isActive());
+        QCOMPARE(display.dots()->dots(), Bin2Scroll(letters(13)));
+        display.Timer1Tick();
+        QVERIFY(display.timer1()->isActive());
+        QCOMPARE(display.paging().pageIndex(), 14);
+        display.Timer1Tick();
+        QVERIFY(!display.timer1()->isActive());
+        QCOMPARE(display.dots()->dots(), Bin2Scroll(u"A"));
+        display.Timer1Tick(); // a late tick changes nothing
+        QCOMPARE(display.dots()->dots(), Bin2Scroll(u"A"));
+    }
+
+    void timer1TurnsThePagesByItself() {
+        QWidget window;
+        MessageDisplay display(&window);
+        display.Say(letters(27));
+        display.timer1()->setInterval(1);
+        QTRY_VERIFY(!display.timer1()->isActive());
+        QCOMPARE(display.dots()->dots(), Bin2Scroll(u"A"));
+    }
+
+    void worksWithoutAWindow() {
+        MessageDisplay display(nullptr);
+        display.Say(letters(14));
+        display.Timer1Tick();
+        QCOMPARE(display.dots()->dots(), Bin2Scroll(u"N"));
+    }
+
+    void newMessageReplacesThePagingOne_data() {
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<bool>("paging");
+        QTest::newRow("long: its own paging from its first page") << letters(30) << true;
+        QTest::newRow("short: the paging stops") << u"TOTAL: 154"_qs << false;
+        QTest::newRow("exactly 13: the paging stops") << letters(13) << false;
+        QTest::newRow("empty: a dark display") << QString() << false;
+    }
+    void newMessageReplacesThePagingOne() {
+        QFETCH(QString, next);
+        QFETCH(bool, paging);
+        QWidget window;
+        MessageDisplay display(&window);
+        display.Say(QString(40, QLatin1Char('X')));
+        display.Timer1Tick();
+        // Let the old page time run down by more than a coarse timer's 5% slack of 2 seconds,
+        // so that a restarted Timer1 surely has more time left than the old one.
+        if (paging) QTest::qWait(300);
+        const int before = display.timer1()->remainingTime();
+        display.Say(next);
+        QCOMPARE(display.paging().pageIndex(), 1);
+        QCOMPARE(display.paging().pageText(), next.left(13));
+        QCOMPARE(display.dots()->dots(), Bin2Scroll(next));
+        QCOMPARE(display.timer1()->isActive(), paging);
+        if (paging) QVERIFY(display.timer1()->remainingTime() > before);
+    }
+
+    void stopEndsPagingAndKeepsThePage() {
+        QWidget window;
+        MessageDisplay display(&window);
+        display.Say(letters(40));
+        display.Timer1Tick();
+        display.stop();
+        QVERIFY(!display.timer1()->isActive());
+        QCOMPARE(display.paging().pageIndex(), 1);
+        QCOMPARE(display.dots()->dots(), Bin2Scroll(letters(26).mid(13)));
+        display.Say(letters(14)); // and the next long message pages again from its start
+        QVERIFY(display.timer1()->isActive());
+    }
+
+    void sayTimerAnnouncesOnce() {
+        QWidget window;
+        MessageDisplay display(&window);
+        int asked = 0;
+        display.setTotalAnnouncement([&] {
+            ++asked;
+            return u"Total: 154"_qs;
+        });
+        display.sayTimer()->start();
+        QTRY_COMPARE(asked, 1);
+        QVERIFY(!display.sayTimer()->isActive());
+        QCOMPARE(display.paging().message(), u"Total: 154"_qs);
+        QCOMPARE(display.dots()->dots(), Bin2Scroll(u"TOTAL: 154"));
+    }
+
+    // The painted strip: lit dots white where the font puts them, everything else left to the
+    // window beneath, which here is blue.
+    void widgetPaintsLitDotsOnly() {
+        QWidget window;
+        window.resize(800, 600);
+        window.setAutoFillBackground(true);
+        QPalette p = window.palette();
+        const QColor blue(0, 0, 128);
+        p.setColor(QPalette::Window, blue);
+        window.setPalette(p);
+        MessageDisplay display(&window);
+        display.Say(u"Welcome! {}¿ñ"_qs);
+        QCOMPARE(display.dots()->geometry(), QRect(40, 540, 437, 41));
+
+        const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QPoint origin = display.dots()->pos();
+        const DotStates lit = display.dots()->dots();
+        QCOMPARE(lit, Bin2Scroll(u"WELCOME! {}¿Ñ"));
+        QList<bool> insideLit(image.width() * image.height());
+        for (int i = 0; i < DotCount; ++i) {
+            const QRect r = DotMatrixDisplay::dotRect(i).translated(origin).toRect();
+            QCOMPARE(image.pixelColor(r.center()) == Qt::white, lit.test(i));
+            for (int y = r.top(); y <= r.bottom() && lit.test(i); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    insideLit[y * image.width() + x] = true;
+        }
+        int stray = 0; // pixels off the lit dots that are not the window's own colour
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                stray += !insideLit[y * image.width() + x] && image.pixelColor(x, y) != blue;
+        QCOMPARE(stray, 0);
+    }
 };
 
-QTEST_GUILESS_MAIN(DotMatrixTest)
+QTEST_MAIN(DotMatrixTest)
 #include "tst_dotmatrix.moc"
