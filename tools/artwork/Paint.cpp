@@ -164,7 +164,7 @@ void sunkPlate(QPainter& p, const QRectF& r, double radius, const QColor& fill, 
     innerShadow(p, body, QPointF(0, 1.5), 3, 200);
     p.save();
     // The lower lip catches the light.
-    p.setPen(QPen(QColor(255, 255, 255, 34), 1));
+    p.setPen(QPen(QColor(255, 255, 255, 26), 1));
     p.drawLine(QPointF(r.left() + radius, r.bottom() + 0.5),
                QPointF(r.right() - radius, r.bottom() + 0.5));
     if (rim.isValid()) {
