@@ -18,20 +18,21 @@ inline constexpr int WindowHeight = 9000;
 // Title bar across the top: drag handle, clock and the window's own buttons.
 inline constexpr Place Titellist{0, 0, 12000, 390};
 inline constexpr Place Logo{90, 45, 300, 300};
-inline constexpr Place ShowTime{8100, 75, 900, 255};
-inline constexpr Place lblHelp{9420, 45, 300, 300};
-inline constexpr Place lblSett{9870, 45, 300, 300};
+inline constexpr Place ShowTime{7860, 75, 900, 255};
+inline constexpr Place lblHelp{10710, 45, 300, 300};
+inline constexpr Place lblSett{8820, 45, 1650, 300}; // wide enough for its caption
 inline constexpr Place Minimera{11160, 45, 330, 300};
 inline constexpr Place Avsluta{11580, 45, 330, 300};
 
-// Top-10 list in the upper left.
-inline constexpr Place TopHeading{600, 690, 4800, 300};
-inline constexpr int ToppLeft = 600, ToppTop = 1020, ToppWidth = 4800, ToppHeight = 225,
-                     ToppStep = 225;
+// Top-10 list in the upper left: a heading with the user's name, then ten rows, all above
+// the dice board.
+inline constexpr Place TopHeading{600, 495, 4800, 315};
+inline constexpr int ToppLeft = 600, ToppTop = 855, ToppWidth = 4800, ToppHeight = 210,
+                     ToppStep = 210;
 constexpr Place topp(int place) { // place 1..10
     return {ToppLeft, ToppTop + (place - 1) * ToppStep, ToppWidth, ToppHeight};
 }
-inline constexpr Place lb_User{600, 3330 - 420, 4800, 255};
+inline constexpr Place lb_User{2850, 525, 2475, 255};
 
 // Dice table.
 inline constexpr std::array<Place, 6> Dice{{{930, 3270, 1215, 1170},
@@ -40,11 +41,13 @@ inline constexpr std::array<Place, 6> Dice{{{930, 3270, 1215, 1170},
                                              {4380, 3270, 1125, 1170},
                                              {5490, 3270, 1140, 1170},
                                              {6660, 3270, 1200, 1170}}};
-inline constexpr Place DiceTable{600, 3060, 7500, 1590};
+// The dice board: a felt well for the dice over a rail that carries the buttons.
+inline constexpr Place DiceTable{450, 3090, 8040, 2310};
 inline constexpr Place Roll{6600, 4680, 1815, 585};
 inline constexpr Place lbl_Roll{6690, 4815, 1635, 345};
-inline constexpr Place Undo{2310, 5220, 975, 315};
-inline constexpr Place NyttSpel{600, 5220, 1575, 315};
+// New game and Undo sit on the rail level with Roll; Undo keeps clear of Command1.
+inline constexpr Place Undo{5250, 4815, 975, 315};
+inline constexpr Place NyttSpel{600, 4815, 1575, 315};
 inline constexpr Place Command1{2280, 4800, 1155, 345};
 inline constexpr Place Rolls{9040, 3030, 465, 255};
 inline constexpr Place Mrolls{8500, 2570, 465, 255};
@@ -82,6 +85,6 @@ inline constexpr Place disp_Bonus{9870, 7840, 2055, 255};
 inline constexpr Place disp_Total{9870, 8150, 2055, 255};
 inline constexpr int IndikLeft = 11880, IndikSize = 135;
 // The scoreboard panel the rows sit on.
-inline constexpr Place Scoreboard{9750, 1380, 2190, 7110};
+inline constexpr Place Scoreboard{9750, 480, 2205, 8010};
 
 } // namespace layout

@@ -1,0 +1,219 @@
+// The generated pictures: every resource the game asks for is built in with the size the
+// window's places need, and the dice faces really show their values.
+#include "app/Resources.h"
+#include "game/Layout.h"
+
+#include <QImage>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+// The pips on a die's top: dark spots ringed by the brightest ivory. Pips on the shaded sides
+// are ringed by darker ivory and do not count.
+int pipsOnTop(const QImage& face) {
+    const int w = face.width(), h = face.height();
+    // Ink is dark and grey; the felt, even in shadow, is green.
+    auto ink = [&](int x, int y) {
+        const QColor c = face.pixelColor(x, y);
+        return c.value() < 90 && c.green() - c.red() < 20;
+    };
+    std::vector<bool> seen(std::size_t(w * h), false);
+    int pips = 0;
+    for (int y0 = 0; y0 < h; ++y0)
+        for (int x0 = 0; x0 < w; ++x0) {
+            if (seen[std::size_t(y0 * w + x0)] || !ink(x0, y0)) continue;
+            // Flood the spot, summing the brightness of the pixels around it.
+            std::vector<QPoint> todo{{x0, y0}};
+            seen[std::size_t(y0 * w + x0)] = true;
+            long rim = 0;
+            int rimCount = 0, size = 0;
+            while (!todo.empty()) {
+                const QPoint p = todo.back();
+                todo.pop_back();
+                ++size;
+                for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                    const QPoint q = p + d;
+                    if (q.x() < 0 || q.y() < 0 || q.x() >= w || q.y() >= h) continue;
+                    if (ink(q.x(), q.y())) {
+                        if (!seen[std::size_t(q.y() * w + q.x())]) {
+                            seen[std::size_t(q.y() * w + q.x())] = true;
+                            todo.push_back(q);
+                        }
+                    } else {
+                        rim += qGray(face.pixel(q.x(), q.y()));
+                        ++rimCount;
+                    }
+                }
+            }
+            if (size >= 4 && rimCount > 0 && rim / rimCount > 140) ++pips;
+        }
+    return pips;
+}
+
+double luminance(const QColor& c) {
+    auto lin = [](double v) {
+        v /= 255.0;
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(c.red()) + 0.7152 * lin(c.green()) + 0.0722 * lin(c.blue());
+}
+
+// The contrast of text against the artwork under a label, as the ratio of luminances that
+// accessibility guidelines use (1 to 21); the artwork's brightest tenth counts, so that a
+// light streak behind the words is not averaged away.
+double contrast(const QImage& bg, QRect under, const QColor& text) {
+    // Text is centred on its label: the band where the letters stand is what counts.
+    if (under.height() > 11) under = QRect(under.left(), under.center().y() - 5, under.width(), 11);
+    std::vector<double> lum;
+    for (int y = under.top(); y <= under.bottom(); ++y)
+        for (int x = under.left(); x <= under.right(); ++x)
+            lum.push_back(luminance(bg.pixelColor(x, y)));
+    std::sort(lum.begin(), lum.end());
+    const double ground = lum[lum.size() * 9 / 10];
+    return (luminance(text) + 0.05) / (ground + 0.05);
+}
+} // namespace
+
+class ArtworkTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void diceFacesFitTheirPlaces() {
+        const int widths[6] = {81, 76, 74, 75, 76, 80};
+        for (int die = 1; die <= 6; ++die)
+            for (int face = 1; face <= 6; ++face) {
+                const QPixmap p = resources::bitmap(10 * die + face);
+                QVERIFY2(!p.isNull(), qPrintable(QString::number(10 * die + face)));
+                QCOMPARE(p.height(), 78);
+                QCOMPARE(p.width(), widths[die - 1]);
+                // The picture covers its control exactly, so no gap shows around a die.
+                QCOMPARE(p.size(), layout::Dice[std::size_t(die - 1)].px().size());
+                QVERIFY(!p.hasAlphaChannel());
+            }
+        QVERIFY(resources::bitmap(10).isNull());
+        QVERIFY(resources::bitmap(17).isNull());
+        QVERIFY(resources::bitmap(70).isNull());
+    }
+
+    void eachFaceShowsItsValueOnTop() {
+        for (int die = 1; die <= 6; ++die)
+            for (int face = 1; face <= 6; ++face)
+                QCOMPARE(pipsOnTop(resources::bitmap(10 * die + face).toImage()), face);
+    }
+
+    void diceLieOnTheBackgroundAroundThem() {
+        // The corners of a face are table, not die, and match the background under the place.
+        const QImage bg = resources::background().toImage();
+        for (int die = 1; die <= 6; ++die) {
+            const QRect at = layout::Dice[std::size_t(die - 1)].px();
+            const QImage face = resources::bitmap(10 * die + 4).toImage();
+            for (QPoint corner :
+                 {QPoint(0, 0), QPoint(at.width() - 1, 0), QPoint(0, at.height() - 1)}) {
+                const QColor a = face.pixelColor(corner), b = bg.pixelColor(at.topLeft() + corner);
+                QVERIFY(qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 &&
+                        qAbs(a.blue() - b.blue()) <= 2);
+            }
+        }
+    }
+
+    void labelTextReadsOnTheArtwork() {
+        const QImage bg = resources::background().toImage();
+        const QColor white(255, 255, 255), grey(128, 128, 128), gold(255, 230, 0),
+            lightRed(255, 128, 128);
+        struct Case {
+            const char* name;
+            QRect at;
+            QColor text;
+        };
+        std::vector<Case> cases{
+            {"Titellist", QRect(320, 4, 160, 18), white},
+            {"Minimera", layout::Minimera.px(), white},
+            {"Avsluta", layout::Avsluta.px(), white},
+            {"lblSett", layout::lblSett.px(), white},
+            {"ShowTime", layout::ShowTime.px(), white},
+            {"lb_User", layout::lb_User.px(), white},
+            {"NyttSpel", layout::NyttSpel.px(), white},
+            {"Undo", layout::Undo.px(), white},
+            {"lbl_Roll", layout::lbl_Roll.px(), white},
+            {"Rolls", layout::Rolls.px(), white},
+            {"Mrolls", layout::Mrolls.px(), QColor(192, 192, 192)},
+            {"Homepage", layout::Homepage.px(), white},
+            {"disp_Bonus", layout::disp_Bonus.px().adjusted(0, 0, -40, 0), white},
+            {"disp_Total", layout::disp_Total.px().adjusted(0, 0, -40, 0), white},
+            {"Bonus", layout::Bonus.px(), lightRed},
+            {"scr_Tot", layout::scr_Tot.px(), gold},
+        };
+        for (int place = 1; place <= 10; ++place)
+            cases.push_back({"Topp", layout::topp(place).px(), white});
+        for (int id = 1; id <= 20; ++id) {
+            // The name's part of the row, left of the score column; grey marks a closed row.
+            QRect name = layout::category(id).px();
+            name.setRight(layout::score(id).px().left() - 4);
+            cases.push_back({"category", name, grey});
+            cases.push_back({"score", layout::score(id).px(), white});
+        }
+        for (const Case& c : cases) {
+            const double ratio = contrast(bg, c.at, c.text);
+            QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 at %2,%3: %4")
+                                                  .arg(QLatin1String(c.name))
+                                                  .arg(c.at.x())
+                                                  .arg(c.at.y())
+                                                  .arg(ratio)));
+        }
+    }
+
+    void scoreCellsAreSetOffFromTheirRows() {
+        const QImage bg = resources::background().toImage();
+        auto mean = [&](const QRect& r) {
+            double sum = 0;
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x)
+                    sum += luminance(bg.pixelColor(x, y));
+            return sum / (r.width() * r.height());
+        };
+        for (int id = 1; id <= 20; ++id) {
+            const QRect score = layout::score(id).px();
+            const QRect cell = score.adjusted(2, 2, -2, -2);
+            const QRect beside(score.left() - 30, score.top() + 2, 20, score.height() - 4);
+            QVERIFY2(mean(cell) < mean(beside) * 0.8, qPrintable(QString::number(id)));
+        }
+    }
+
+    void iconsAndCursorLoad() {
+        for (int id = 67; id <= 73; ++id) {
+            const QPixmap p = resources::iconPixmap(id);
+            QVERIFY2(!p.isNull(), qPrintable(QString::number(id)));
+            QCOMPARE(p.size(), QSize(32, 32));
+            QVERIFY(p.hasAlphaChannel());
+            QVERIFY(!resources::icon(id).isNull());
+        }
+        QVERIFY(resources::iconPixmap(resources::SoundOn).toImage() !=
+                resources::iconPixmap(resources::SoundOff).toImage());
+        const QCursor hand = resources::cursor(resources::PointingHand);
+        QCOMPARE(hand.shape(), Qt::BitmapCursor);
+        QCOMPARE(hand.pixmap().size(), QSize(32, 32));
+        // The hot spot is the fingertip: the hand is drawn there.
+        const QImage img = hand.pixmap().toImage();
+        QCOMPARE(hand.hotSpot(), QPoint(10, 0));
+        QVERIFY(qAlpha(img.pixel(10, 1)) > 128);
+        QVERIFY(qAlpha(img.pixel(3, 1)) == 0);
+    }
+
+    void backgroundFillsTheWindow() {
+        const QPixmap bg = resources::background();
+        QCOMPARE(bg.size(), QSize(800, 600));
+        // The message display's strip is dark, so that its white dots read.
+        const QImage img = bg.toImage();
+        const QRect dots = twips::rect(600, 8100, 7155 - 600, 8715 - 8100);
+        long sum = 0;
+        for (int y = dots.top(); y <= dots.bottom(); ++y)
+            for (int x = dots.left(); x <= dots.right(); ++x)
+                sum += qGray(img.pixel(x, y));
+        QVERIFY(sum / (dots.width() * dots.height()) < 40);
+    }
+};
+
+QTEST_MAIN(ArtworkTest)
+#include "tst_artwork.moc"

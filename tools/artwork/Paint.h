@@ -1,0 +1,60 @@
+#pragma once
+// Small painting tools shared by the background, the dice and the icons: seeded noise for
+// textures, blurred shadows, and the raised and recessed plates that the artwork is built of.
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cstdint>
+
+namespace paint {
+
+// Noise that is the same on every build: a hash of the pixel and a seed, in [0, 1).
+float hash(int x, int y, std::uint32_t seed);
+// Smooth value noise and its sum over octaves, about in [0, 1).
+float valueNoise(float x, float y, std::uint32_t seed);
+float fbm(float x, float y, std::uint32_t seed, int octaves = 4);
+
+QColor mix(const QColor& a, const QColor& b, double t);
+QColor scaled(const QColor& c, double factor);
+
+// Box blur, three passes (close to a Gaussian), of a premultiplied ARGB image.
+void blur(QImage& image, int radius);
+
+// A soft shadow of a shape, drawn under whatever is painted next.
+void dropShadow(QPainter& p, const QPainterPath& shape, QPointF offset, int radius, int alpha);
+// A shadow cast inside a shape from its upper edge: makes it look sunk into the surface.
+void innerShadow(QPainter& p, const QPainterPath& shape, QPointF offset, int radius, int alpha);
+
+QPainterPath rounded(const QRectF& r, double radius);
+
+// A raised plate: shadow, a vertical gradient, a light upper lip and a rim.
+void raisedPlate(QPainter& p, const QRectF& r, double radius, const QColor& top,
+                 const QColor& bottom, const QColor& rim);
+// A plate sunk into the table: dark fill, inner shadow, a lit lower lip and an optional rim.
+void sunkPlate(QPainter& p, const QRectF& r, double radius, const QColor& fill,
+               const QColor& rim = QColor());
+
+// Gold hairline: a bright line over a dark one, as engraved metal catches the light.
+void goldFrame(QPainter& p, const QPainterPath& shape, double alpha = 1.0);
+
+// Wood with its grain along the longer side.
+QImage woodTexture(QSize size, std::uint32_t seed);
+
+// Paints with an antialiased painter on an image four times the size and shrinks it smoothly,
+// for small pictures whose curves must stay clean.
+template <class F> QImage supersampled(QSize size, F&& draw) {
+    const int k = 4;
+    QImage big(size * k, QImage::Format_ARGB32_Premultiplied);
+    big.fill(Qt::transparent);
+    {
+        QPainter p(&big);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(k, k);
+        draw(p);
+    }
+    return big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+} // namespace paint
