@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "settings/Profile.h"
+
 #include <QFile>
 
 TestProgram::TestProgram() {
@@ -10,6 +12,11 @@ TestProgram::TestProgram() {
 void TestProgram::useLanguage(const QStringList& lines) {
     const QString file = path(QStringLiteral("Test.lan"));
     writeBytes(file, ("[Language]\r\n" + lines.join(QStringLiteral("\r\n")) + "\r\n").toUtf8());
+    // Registered as the selected language, so that a new game selects it too.
+    SetINI("Language", "antal", "1", ini());
+    SetINI("Language", "selected", "1", ini());
+    SetINI("Language", "l1n", "Test", ini());
+    SetINI("Language", "l1p", "Test.lan", ini());
     program->languageFile = file;
 }
 

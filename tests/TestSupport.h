@@ -14,7 +14,8 @@ struct TestProgram {
     TestProgram();
     QString ini() const { return program->iniPath(); }
     QString path(const QString& name) const { return program->file(name); }
-    // Writes a language file with the given "key=text" lines and selects it.
+    // Writes a language file with the given "key=text" lines, registers it in Tarn.ini as the
+    // only language and selects it.
     void useLanguage(const QStringList& lines);
 
     QTemporaryDir dir;

@@ -31,7 +31,7 @@ struct Program {
     platform::Platform platform;
     EventLog log;
     QString languageFile;
-    QString settingsMode = QStringLiteral("all");
+    QString settingsMode; // "all", "user" or "alarm": the page the settings open on
     // Ends the process at once; tests replace it to see that the program would end.
     std::function<void()> quit;
 };

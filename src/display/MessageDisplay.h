@@ -1,6 +1,7 @@
 #pragma once
 // The game's message display: shows each message on the dot strip, turns the pages of long
 // ones with Timer1 and re-announces the total with SayTimer after a language change.
+#include "display/DotMatrixDisplay.h"
 #include "display/MessagePaging.h"
 
 #include <QObject>
@@ -9,7 +10,6 @@
 
 #include <functional>
 
-class DotMatrixDisplay;
 class QTimer;
 class QWidget;
 

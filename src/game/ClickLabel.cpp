@@ -3,6 +3,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+// A disabled label reads as unavailable whatever its colour.
+const QColor DisabledText(128, 128, 128);
+} // namespace
+
 ClickLabel::ClickLabel(const QString& name, QWidget* parent) : QLabel(parent) {
     setObjectName(name);
     setForeground(Qt::white);
@@ -13,8 +18,7 @@ void ClickLabel::setForeground(const QColor& colour) {
     QPalette p = palette();
     p.setColor(QPalette::Active, QPalette::WindowText, colour);
     p.setColor(QPalette::Inactive, QPalette::WindowText, colour);
-    // A disabled label reads as unavailable whatever its colour.
-    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, DisabledText);
     setPalette(p);
 }
 
@@ -30,6 +34,14 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (pressed_ && inside && event->button() == Qt::RightButton) emit rightClicked();
     pressed_ = false;
     event->accept();
+}
+
+void setTextColour(QLabel* label, const QColor& colour) {
+    QPalette p = label->palette();
+    p.setColor(QPalette::Active, QPalette::WindowText, colour);
+    p.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, DisabledText);
+    label->setPalette(p);
 }
 
 FilledCircle::FilledCircle(const QString& name, QWidget* parent) : QWidget(parent) {

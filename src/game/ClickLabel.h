@@ -26,6 +26,9 @@ private:
     bool pressed_ = false;
 };
 
+// Sets the colour a plain label draws its text in.
+void setTextColour(QLabel* label, const QColor& colour);
+
 // A small filled circle whose fill colour can change.
 class FilledCircle : public QWidget {
     Q_OBJECT

@@ -2,7 +2,13 @@
 // a game, and leaving.
 #include "app/Program.h"
 #include "game/ClickLabel.h"
+#include "game/Colours.h"
 #include "game/MainWindow.h"
+#include "display/MessageDisplay.h"
+#include "display/SoundEffects.h"
+#include "language/LanguageFile.h"
+#include "scores/TopTen.h"
+#include "scores/TopTenLabels.h"
 #include "settings/Profile.h"
 
 #include <QLineEdit>
@@ -10,8 +16,6 @@
 
 namespace {
 const QString Options = QStringLiteral("Options");
-const QColor White(255, 255, 255);
-const QColor LightRed(255, 128, 128);
 // The indicator's fill by pulse phase: dark, brighter, brightest, held, back down, held.
 QColor indicatorColour(int phase, const QColor& current) {
     switch (phase) {
@@ -26,14 +30,13 @@ QColor indicatorColour(int phase, const QColor& current) {
 void Main::Restart() {
     try {
         roll_->setEnabled(true);
-        // Sound and message paging are reset here once they exist.
+        sounds_->reset();
+        display_->stop();
 
         game.upperFilled = 0;
         game.upperBalance = -GameState::UpperTarget;
         bonus_->setText(QString::number(game.upperBalance));
-        QPalette p = bonus_->palette();
-        p.setColor(QPalette::WindowText, LightRed);
-        bonus_->setPalette(p);
+        setTextColour(bonus_, colours::LightRed);
 
         game.bonusAwarded = false;
         game.entryLocked = false;
@@ -44,6 +47,10 @@ void Main::Restart() {
         mrolls_->clear();
         game.playSeconds = 0;
 
+        // The settings window selects the language when it loads; until it is loaded this
+        // selects it in its place.
+        language::useSelectedLanguage(program_);
+
         game.onTable.fill(false);
         game.dice.fill(0);
         indik_->hide();
@@ -53,7 +60,10 @@ void Main::Restart() {
         game.categoryScore.fill(0);
 
         undo_->setEnabled(false);
-        for (ClickLabel* c : categories_) c->setForeground(White);
+        for (ClickLabel* c : categories_) c->setForeground(colours::White);
+
+        scores::UpdatTopp(program_, toppLabels(), topTen_->newPlace());
+        PlaceAll();
 
         if (!welcomeShown) {
             welcomeShown = true;
@@ -85,6 +95,8 @@ void Main::Avsluta() {
 void Main::Varje() {
     Say(program_.text(QStringLiteral("d2")) + QStringLiteral(": ") + QString::number(game.total));
     --game.categoriesLeft;
+    sndA(SoundEffects::Points);
+    RemoveAll();
     indik_->hide();
     timerIndik_->stop();
     if (game.rollsLeft <= 0 || game.categoriesLeft <= 0) {
@@ -94,8 +106,7 @@ void Main::Varje() {
 }
 
 void Main::NoAble() {
-    if (soundSwitch == profile::Yes)
-        program_.platform.sound.play(program_.file(QStringLiteral("doink.wav")), false);
+    sounds_->playRefused();
     Say(program_.text(QStringLiteral("d3")));
 }
 
@@ -103,6 +114,10 @@ void Main::TimerEndTick() {
     // Stopped first: the scoring's boxes run their own event loops, and the end of a game
     // must run once.
     timerEnd_->stop();
+    timerPlay_->stop();
+    topTen_->GeKey(game.total);
+    const scores::Scored scored = topTen_->KollaScore(game.total, game.playSeconds, toppLabels(), this);
+    if (!scored.ran) return;
     Restart();
     const QString ini = program_.iniPath();
     profile::writeNumber(QStringLiteral("Session"), QStringLiteral("total"),
@@ -119,8 +134,3 @@ void Main::TimerIndikTick() {
 void Main::Command1Click() { game.rollsLeft = 1; }
 
 void Main::Command2Click() { Say(text1_->text()); }
-
-void Main::Say(const QString& text) {
-    message = text;
-    emit said(text);
-}

@@ -4,8 +4,12 @@
 #include "app/Resources.h"
 #include "game/Categories.h"
 #include "game/ClickLabel.h"
+#include "game/Colours.h"
 #include "game/Fonts.h"
 #include "game/Layout.h"
+#include "display/MessageDisplay.h"
+#include "display/SoundEffects.h"
+#include "scores/TopTen.h"
 #include "settings/Profile.h"
 
 #include <QFileInfo>
@@ -17,12 +21,11 @@
 
 namespace {
 const QString Options = QStringLiteral("Options");
-const QColor White(255, 255, 255);
-const QColor LightRed(255, 128, 128);
-const QColor Gold(255, 230, 0);
 } // namespace
 
-Main::Main(Program& program, QWidget* parent) : QWidget(parent), program_(program) {
+Main::Main(Program& program, QWidget* parent)
+    : QWidget(parent), program_(program), sounds_(std::make_unique<SoundEffects>(program)),
+      topTen_(std::make_unique<scores::TopTen>(program, [this](int n) { sndA(n); })) {
     setObjectName(QStringLiteral("Main"));
     setWindowTitle(QStringLiteral("Tarnwick 2000"));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -85,6 +88,7 @@ void Main::buildControls() {
         auto* image = add<ClickLabel>(QStringLiteral("Image%1").arg(die), Dice[die - 1].px());
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         image->hide();
+        connect(image, &ClickLabel::clicked, this, [this, die] { ImageClick(die); });
         diceImages_.append(image);
     }
     roll_ = add<ClickLabel>(QStringLiteral("Roll"), layout::Roll.px());
@@ -96,6 +100,8 @@ void Main::buildControls() {
     undo_ = add<ClickLabel>(QStringLiteral("Undo"), layout::Undo.px());
     caption(undo_, QStringLiteral("Undo"), fonts::verdana(9.75, true), Qt::AlignCenter);
     undo_->setEnabled(false);
+    connect(roll_, &ClickLabel::clicked, this, &Main::Roll);
+    connect(undo_, &ClickLabel::clicked, this, &Main::UndoClick);
     auto* nyttSpel = add<ClickLabel>(QStringLiteral("NyttSpel"), layout::NyttSpel.px());
     caption(nyttSpel, QStringLiteral("New game"), fonts::verdana(9.75, true), Qt::AlignCenter);
     connect(nyttSpel, &ClickLabel::clicked, this, &Main::NyttSpel);
@@ -111,6 +117,7 @@ void Main::buildControls() {
         auto* label = add<ClickLabel>(QLatin1String(c.label), layout::category(c.id).px());
         label->setText(QStringLiteral("  ") + QLatin1String(c.caption));
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        connect(label, &ClickLabel::clicked, this, [this, id = c.id] { EnterCategory(id); });
         categories_.append(label);
     }
     for (const Category& c : Categories) {
@@ -152,21 +159,23 @@ void Main::buildControls() {
     add<ClickLabel>(QStringLiteral("Homepage"), layout::Homepage.px());
 
     // Labels paint their text in their own colour over the artwork.
-    for (QLabel* l : findChildren<QLabel*>()) {
-        if (!qobject_cast<ClickLabel*>(l)) {
-            QPalette p = l->palette();
-            p.setColor(QPalette::WindowText, White);
-            l->setPalette(p);
-        }
-    }
-    QPalette gold = total_->palette();
-    gold.setColor(QPalette::WindowText, Gold);
-    total_->setPalette(gold);
+    for (QLabel* l : findChildren<QLabel*>())
+        if (!qobject_cast<ClickLabel*>(l)) setTextColour(l, colours::White);
+    setTextColour(total_, colours::Gold);
 
     timerIndik_ = new QTimer(this);
     timerIndik_->setObjectName(QStringLiteral("TimerIndik"));
     timerIndik_->setInterval(50);
     connect(timerIndik_, &QTimer::timeout, this, &Main::TimerIndikTick);
+    display_ = new MessageDisplay(this);
+    display_->setTotalAnnouncement([this] {
+        return program_.text(QStringLiteral("d2")) + QStringLiteral(": ") + QString::number(game.total);
+    });
+
+    timerPlay_ = new QTimer(this);
+    timerPlay_->setObjectName(QStringLiteral("TimerPlay"));
+    timerPlay_->setInterval(1000);
+    connect(timerPlay_, &QTimer::timeout, this, &Main::TimerPlayTick);
     timerEnd_ = new QTimer(this);
     timerEnd_->setObjectName(QStringLiteral("TimerEnd"));
     timerEnd_->setInterval(1500);
@@ -198,9 +207,8 @@ void Main::load() {
         for (ClickLabel* t : topp_) t->clear();
         titellist_->move(0, 0);
 
-        soundSwitch = GetINI(Options, QStringLiteral("PlaySound"), ini);
-        soundPic_->setPixmap(resources::iconPixmap(
-            soundSwitch == profile::No ? resources::SoundOff : resources::SoundOn));
+        sounds_->readSwitch();
+        sounds_->showIn(soundPic_);
 
         loadBackgroundPicture();
     } catch (const RuntimeFailure& f) {
@@ -237,6 +245,16 @@ void Main::failurePath(const RuntimeFailure& f, const QString& place) {
 }
 
 void Main::Logg(const QString& text) { program_.log.AppendLog(text); }
+
+void Main::sndA(int number) { sounds_->sndA(number); }
+
+void Main::Say(const QString& text) {
+    message = text;
+    display_->Say(text);
+    emit said(text);
+}
+
+QList<QLabel*> Main::toppLabels() const { return {topp_.cbegin(), topp_.cend()}; }
 
 void Main::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -5,7 +5,10 @@
 #include "platform/Failure.h"
 
 #include <QList>
+#include <QPixmap>
 #include <QWidget>
+
+#include <memory>
 
 class ClickLabel;
 class FilledCircle;
@@ -13,6 +16,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class MessageDisplay;
+class SoundEffects;
+namespace scores {
+class TopTen;
+}
 struct Program;
 
 class Main : public QWidget {
@@ -35,6 +43,24 @@ public:
     void Command1Click();
     void Command2Click();
 
+    // Dice: the roll, picking up and putting back, and the play time.
+    void Roll();
+    void ImageClick(int die); // die 1..6
+    void UndoClick();
+    void TimerPlayTick();
+
+    // Scoreboard: laid out at every game start, cleared at every turn's end.
+    void PlaceAll();
+    void RemoveAll();
+
+    // Categories: entering the roll, the upper bonus, the preview after each roll.
+    void EnterCategory(int categoryId);
+    void bonusVarje();
+    void CheckKateg();
+
+    // Plays a numbered sound effect.
+    void sndA(int number);
+
     // Shows a message on the message display.
     void Say(const QString& text);
     // Appends an event to the log.
@@ -48,16 +74,21 @@ public:
     QString clockSwitch;
     bool alarmArmed = false;
     QString alarmTime;
-    QString soundSwitch;
     QString message; // the text the display shows now
 
     Program& program() { return program_; }
+    SoundEffects& sounds() { return *sounds_; }
+    scores::TopTen& topTen() { return *topTen_; }
+    QList<QLabel*> toppLabels() const;
 
 signals:
     void said(const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void buildControls();
@@ -65,9 +96,15 @@ private:
     void loadBackgroundPicture();
     bool confirm(const QString& warnKey, const QString& promptKey);
 
+    void showMrolls();
+    void clearDrag();
+
     template <class W, class... Args> W* add(const QString& name, const QRect& at, Args&&... args);
 
     Program& program_;
+    std::unique_ptr<SoundEffects> sounds_;
+    std::unique_ptr<scores::TopTen> topTen_;
+    MessageDisplay* display_ = nullptr;
     QPixmap artwork_;
 
     ClickLabel* roll_ = nullptr;
@@ -90,4 +127,10 @@ private:
     QLineEdit* text1_ = nullptr;
     QTimer* timerIndik_ = nullptr;
     QTimer* timerEnd_ = nullptr;
+    QTimer* timerPlay_ = nullptr;
+
+    // The drag across the dice: started by a press on the window background.
+    bool pickDrag_ = false;
+    bool returnDrag_ = false;
+    std::array<bool, 6> dragTouched_{};
 };
