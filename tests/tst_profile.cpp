@@ -140,6 +140,22 @@ private slots:
         QCOMPARE(readBytes(file()), after);
     }
 
+    void severalValuesInOneReplacement() {
+        QVERIFY(writeBytes(file(), "; list\r\n[Highscore]\r\np1=5\r\n"));
+        QVERIFY(profile::writeStrings({{"Highscore", "p1", "9"},
+                                       {"Highscore", "n1", "Ann"},
+                                       {"Session", "total", "3"},
+                                       {"highscore", "P1", "10"}},
+                                      file()));
+        QCOMPARE(readBytes(file()),
+                 QByteArray("; list\r\n[Highscore]\r\np1=10\r\nn1=Ann\r\n[Session]\r\ntotal=3\r\n"));
+
+        QVERIFY(QFile::setPermissions(file(), QFile::ReadOwner));
+        QVERIFY(!profile::writeStrings({{"Highscore", "p1", "1"}, {"Highscore", "n1", "B"}}, file()));
+        QCOMPARE(get("Highscore", "n1", file()), QStringLiteral("Ann")); // none of them stored
+        QVERIFY(QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner));
+    }
+
     void writeThenReadRoundTrips() {
         const QStringList values{QStringLiteral("plain"), QStringLiteral(" padded "),
                                  QStringLiteral("a=b;c"), QStringLiteral("Zoë & Åke")};

@@ -182,16 +182,13 @@ QString readString(const QString& section, const QString& key, const QString& pa
     return {};
 }
 
-bool writeString(const QString& section, const QString& key, const QString& value,
-                 const QString& path) {
-    bool exists = false;
-    const QByteArray bytes = readAll(path, &exists);
-    if (exists && bytes.isEmpty() && !QFileInfo(path).isReadable()) return false;
+namespace {
 
-    const bool hadBom = bytes.startsWith(Bom) && isUtf8(bytes);
-    const QString content = decode(bytes);
+// The content with one value written: the key's line replaced, or a new key line or section
+// added, every other character kept.
+QString withValue(const QString& content, const QString& section, const QString& key,
+                  const QString& value) {
     const QList<Line> lines = splitLines(content);
-
     // A value cannot span lines: a line break would start a line of its own.
     QString flat = value;
     flat.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
@@ -234,7 +231,25 @@ bool writeString(const QString& section, const QString& key, const QString& valu
         out += QLatin1Char('[') + section + QLatin1Char(']') + crlf;
         out += key + QLatin1Char('=') + flat + crlf;
     }
-    return replaceFile(path, (hadBom ? Bom : QByteArray()) + out.toUtf8());
+    return out;
+}
+
+} // namespace
+
+bool writeString(const QString& section, const QString& key, const QString& value,
+                 const QString& path) {
+    return writeStrings({{section, key, value}}, path);
+}
+
+bool writeStrings(const QList<Write>& writes, const QString& path) {
+    bool exists = false;
+    const QByteArray bytes = readAll(path, &exists);
+    if (exists && bytes.isEmpty() && !QFileInfo(path).isReadable()) return false;
+
+    const bool hadBom = bytes.startsWith(Bom) && isUtf8(bytes);
+    QString content = decode(bytes);
+    for (const Write& w : writes) content = withValue(content, w.section, w.key, w.value);
+    return replaceFile(path, (hadBom ? Bom : QByteArray()) + content.toUtf8());
 }
 
 } // namespace profile

@@ -3,6 +3,7 @@
 // Every call reads the file afresh; a write replaces the file atomically and changes only
 // the line of its key.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace profile {
@@ -18,6 +19,15 @@ QString readString(const QString& section, const QString& key, const QString& pa
 // untouched.
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& path);
+
+// Several values written with one replacement of the file, in order, as if by writeString
+// each: all of them are stored or none.
+struct Write {
+    QString section;
+    QString key;
+    QString value;
+};
+bool writeStrings(const QList<Write>& writes, const QString& path);
 
 // Text of a profile file's bytes: UTF-8 when valid (a byte-order mark dropped), otherwise
 // Windows-1252.

@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "scores/ScoreKey.h"
 #include "scores/TopTenLabels.h"
+#include "platform/ProfileFile.h"
 #include "settings/Profile.h"
 
 namespace scores {
@@ -48,14 +49,17 @@ List TopTen::load() const {
 }
 
 void TopTen::save(const List& list) const {
-    const QString ini = program_.iniPath();
+    // One replacement of the file for all forty values: the list is never half written, and
+    // the end of a game does not wait for forty writes to reach the disk.
+    QList<profile::Write> writes;
     for (int n = 1; n <= Places; ++n) {
         const Entry& e = list[n - 1];
-        profile::writeNumber(Highscore, key('p', n), e.points, ini);
-        SetINI(Highscore, key('n', n), e.name, ini);
-        SetINI(Highscore, key('k', n), e.key, ini);
-        SetINI(Highscore, key('d', n), e.dateStamp, ini);
+        writes.append({Highscore, key('p', n), QString::number(e.points)});
+        writes.append({Highscore, key('n', n), e.name});
+        writes.append({Highscore, key('k', n), e.key});
+        writes.append({Highscore, key('d', n), e.dateStamp});
     }
+    profile::writeStrings(writes, program_.iniPath());
 }
 
 QString TopTen::askName(QWidget* parent) const {

@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "app/Resources.h"
 #include "scores/HighscoreList.h"
+#include "platform/ProfileFile.h"
 #include "settings/Profile.h"
 
 #include <QLabel>
@@ -56,13 +57,15 @@ bool ClearHighscore(const Program& program, const QList<QLabel*>& labels, QWidge
         return false;
     const QString ini = program.iniPath();
     eachPlace(labels, [](int, QLabel* label) { label->clear(); });
+    QList<profile::Write> writes;
     for (int n = 1; n <= Places; ++n) {
         const QString suffix = QString::number(n);
-        SetINI(Highscore, QStringLiteral("n") + suffix, QString(), ini);
-        SetINI(Highscore, QStringLiteral("k") + suffix, QString(), ini);
-        SetINI(Highscore, QStringLiteral("d") + suffix, QString(), ini);
-        SetINI(Highscore, QStringLiteral("p") + suffix, QStringLiteral("0"), ini);
+        writes.append({Highscore, QStringLiteral("n") + suffix, QString()});
+        writes.append({Highscore, QStringLiteral("k") + suffix, QString()});
+        writes.append({Highscore, QStringLiteral("d") + suffix, QString()});
+        writes.append({Highscore, QStringLiteral("p") + suffix, QStringLiteral("0")});
     }
+    profile::writeStrings(writes, ini);
     eachPlace(labels, [](int, QLabel* label) { label->hide(); });
     program.log.AppendLog(QStringLiteral("Clear highscore"));
     return true;
