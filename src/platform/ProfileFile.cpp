@@ -57,8 +57,8 @@ struct Line {
     QStringView end;
 };
 
-QList<Line> splitLines(QStringView content) {
-    QList<Line> lines;
+// Calls `visit` with each line in turn until it returns false.
+template <class Visit> void forEachLine(QStringView content, Visit visit) {
     qsizetype start = 0;
     const qsizetype n = content.size();
     while (start < n) {
@@ -67,9 +67,17 @@ QList<Line> splitLines(QStringView content) {
         qsizetype endLen = 0;
         if (i < n) endLen = (content[i] == QLatin1Char('\r') && i + 1 < n &&
                              content[i + 1] == QLatin1Char('\n')) ? 2 : 1;
-        lines.append({content.mid(start, i - start), content.mid(i, endLen)});
+        if (!visit(Line{content.mid(start, i - start), content.mid(i, endLen)})) return;
         start = i + endLen;
     }
+}
+
+QList<Line> splitLines(QStringView content) {
+    QList<Line> lines;
+    forEachLine(content, [&](const Line& line) {
+        lines.append(line);
+        return true;
+    });
     return lines;
 }
 
@@ -103,12 +111,26 @@ QString unquote(QStringView v) {
 }
 
 QByteArray readAll(const QString& path, bool* exists) {
-    const QFileInfo info(path);
-    *exists = info.exists();
+    // Plain system calls: every read goes to the file, so this is on every lookup's path.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    *exists = fd >= 0 || errno != ENOENT;
+    if (fd < 0) return {};
+    QByteArray bytes;
+    struct stat st {};
     // Only a regular file is a profile file: a device or a directory reads as empty.
-    QFile f(path);
-    if (!*exists || !info.isFile() || !f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        bytes.resize(qsizetype(st.st_size));
+        qsizetype done = 0;
+        while (done < bytes.size()) {
+            const ssize_t r = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+            if (r < 0 && errno == EINTR) continue;
+            if (r <= 0) break;
+            done += r;
+        }
+        bytes.truncate(done);
+    }
+    ::close(fd);
+    return bytes;
 }
 
 // Writes `bytes` to a new file beside `path` and renames it over `path`, keeping the old
@@ -168,18 +190,21 @@ QString readString(const QString& section, const QString& key, const QString& pa
     bool exists = false;
     const QString content = decode(readAll(path, &exists));
     bool inSection = false, sectionSeen = false;
-    for (const Line& line : splitLines(content)) {
+    QString value;
+    forEachLine(content, [&](const Line& line) {
         const Parsed p = parse(line.text);
         if (p.kind == Kind::Section) {
             // Only the first section of a name is searched.
-            if (inSection) return {};
+            if (inSection) return false;
             inSection = !sectionSeen && sameName(p.name, section);
             sectionSeen = sectionSeen || inSection;
         } else if (p.kind == Kind::Key && inSection && sameName(p.name, key)) {
-            return unquote(p.value);
+            value = unquote(p.value);
+            return false;
         }
-    }
-    return {};
+        return true;
+    });
+    return value;
 }
 
 namespace {
