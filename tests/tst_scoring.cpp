@@ -1,7 +1,9 @@
-// The twenty scoring rules: the worked examples, bad input, and all 46,656 rolls held against a
-// qualification test written from the sorted shape of the roll rather than from the rules.
+// The twenty scoring rules and the preview after a roll: worked examples, bad input, and all
+// 46,656 rolls held against a qualification test written from the sorted shape of the roll
+// rather than from the rules, and against the marker's promises.
 #include "game/Categories.h"
 #include "game/Colours.h"
+#include "game/Preview.h"
 #include "game/Scoring.h"
 
 #include <QTest>
@@ -10,7 +12,8 @@
 #include <limits>
 
 using Dice = std::array<int, 6>;
-Q_DECLARE_METATYPE(Dice)
+using Open = std::array<bool, CategoryCount>;
+using Scores = std::array<int, CategoryCount>;
 
 namespace {
 Dice dice(const char* digits) {
@@ -19,6 +22,27 @@ Dice dice(const char* digits) {
         d[i] = digits[i] - '0';
     return d;
 }
+
+template <class F> void forEveryRoll(F f) {
+    Dice d{};
+    for (int code = 0; code < 46656; ++code) {
+        for (int i = 0, c = code; i < 6; ++i, c /= 6)
+            d[i] = c % 6 + 1;
+        f(d);
+    }
+}
+
+Open only(std::initializer_list<int> ids) {
+    Open open{};
+    for (int id : ids)
+        open[id - 1] = true;
+    return open;
+}
+const Open All = [] {
+    Open open;
+    open.fill(true);
+    return open;
+}();
 
 // Whether the roll qualifies, from the face counts sorted high to low and the faces present.
 bool qualifies(int id, const Dice& d) {
@@ -30,46 +54,31 @@ bool qualifies(int id, const Dice& d) {
     const auto present = [&](int from, int to) {
         return std::all_of(&n[from], &n[to] + 1, [](int c) { return c > 0; });
     };
+    // clang-format off
     switch (id) {
-    case 7:
-        return shape[0] >= 2;
-    case 8:
-        return shape[1] >= 2;
-    case 9:
-        return shape[2] >= 2;
-    case 10:
-    case 11:
-    case 12:
-        return shape[0] >= id - 7;
-    case 13:
-        return present(1, 5);
-    case 14:
-        return present(2, 6);
-    case 15:
-        return present(1, 6);
-    case 16:
-        return shape[0] >= 3 && shape[1] >= 2;
-    case 17:
-        return shape[0] == 3 && shape[1] == 3;
-    case 18:
-        return shape[0] == 4 && shape[1] == 2;
-    case 19:
-        return true;
-    case 20:
-        return shape[0] == 6;
-    default:
-        return n[id] > 0;
+    case 7: return shape[0] >= 2;
+    case 8: return shape[1] >= 2;
+    case 9: return shape[2] >= 2;
+    case 10: case 11: case 12: return shape[0] >= id - 7;
+    case 13: return present(1, 5);
+    case 14: return present(2, 6);
+    case 15: return present(1, 6);
+    case 16: return shape[0] >= 3 && shape[1] >= 2;
+    case 17: return shape[0] == 3 && shape[1] == 3;
+    case 18: return shape[0] == 4 && shape[1] == 2;
+    case 19: return true;
+    case 20: return shape[0] == 6;
+    default: return n[id] > 0;
     }
+    // clang-format on
 }
 } // namespace
 
 class ScoringTest : public QObject {
     Q_OBJECT
   private slots:
-    void examples_data() {
-        QTest::addColumn<Dice>("roll");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("score");
+    // The values the shape test above cannot see: which faces a rule picks and how it adds.
+    void examples() {
         const struct {
             const char* roll;
             int id, score;
@@ -79,87 +88,138 @@ class ScoringTest : public QObject {
             {"666662", 16, 0},  {"333111", 17, 12}, {"333322", 18, 16},  {"555222", 17, 21},
             {"555222", 16, 19}, {"555222", 8, 14},  {"555222", 9, 0},    {"123455", 13, 15},
             {"623451", 14, 20}, {"224461", 7, 8},   {"111111", 20, 100}, {"666665", 18, 0},
-            {"222222", 17, 0},  {"444442", 11, 16}, {"222555", 10, 15},
+            {"222222", 17, 0},  {"444442", 11, 16}, {"222555", 10, 15},  {"666666", 7, 12},
         };
         for (const auto& r : rows)
-            QTest::addRow("%s in %d", r.roll, r.id) << dice(r.roll) << r.id << r.score;
-    }
-    void examples() {
-        QFETCH(Dice, roll);
-        QFETCH(int, id);
-        QFETCH(int, score);
-        QCOMPARE(ScoreOf(id, roll), score);
-    }
-
-    // Every category for the three example rolls; "W" is a white best score.
-    void wholeRolls_data() {
-        QTest::addColumn<Dice>("roll");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("666666") << dice("666666")
-                                << QString("0 0 0 0 0 W W 0 0 W W W 0 0 0 0 0 0 W W").split(' ');
-        QTest::newRow("123456") << dice("123456")
-                                << QString("1 2 3 4 5 6 0 0 0 0 0 0 W W W 0 0 0 21 0").split(' ');
-        QTest::newRow("666655") << dice("666655")
-                                << QString("0 0 0 0 10 24 W W 0 W W 0 0 0 0 W 0 W 34 0").split(' ');
-    }
-    void wholeRolls() {
-        QFETCH(Dice, roll);
-        QFETCH(QStringList, expected);
-        for (int id = 1; id <= CategoryCount; ++id) {
-            const bool best = expected[id - 1] == "W";
-            const int want = best ? category(id).highest : expected[id - 1].toInt();
-            QCOMPARE(ScoreOf(id, roll), want);
-            if (want)
-                QCOMPARE(scoring::scoreColour(id, want), best ? colours::White : colours::Gold);
-        }
+            QVERIFY2(ScoreOf(r.id, dice(r.roll)) == r.score,
+                     qPrintable(QStringLiteral("%1 in %2").arg(r.roll).arg(r.id)));
     }
 
     void badInputScoresNothing() {
-        const Dice rolled = dice("666666");
         for (int id : {0, 21, -1, std::numeric_limits<int>::min()})
-            QCOMPARE(ScoreOf(id, rolled), 0);
+            QCOMPARE(ScoreOf(id, dice("666666")), 0);
         for (const Dice& d : {Dice{}, dice("066666"), dice("766666"), Dice{-1, 6, 6, 6, 6, 6}})
             for (int id = 1; id <= CategoryCount; ++id)
                 QCOMPARE(ScoreOf(id, d), 0);
+        QCOMPARE(scoring::scoreColour(21, 100), colours::Gold);
     }
 
     void everyRoll() {
         std::array<int, CategoryCount> best{};
-        Dice d{};
-        for (int code = 0; code < 46656; ++code) {
-            for (int i = 0, c = code; i < 6; ++i, c /= 6)
-                d[i] = c % 6 + 1;
-            const int sum = d[0] + d[1] + d[2] + d[3] + d[4] + d[5];
-            for (int id = 1; id <= CategoryCount; ++id) {
-                const Category& c = category(id);
-                const int s = ScoreOf(id, d);
-                if ((s > 0) != qualifies(id, d) || s > c.highest)
-                    QFAIL(qPrintable(QString("%1%2%3%4%5%6 in %7 scores %8")
-                                         .arg(d[0])
-                                         .arg(d[1])
-                                         .arg(d[2])
-                                         .arg(d[3])
-                                         .arg(d[4])
-                                         .arg(d[5])
-                                         .arg(id)
-                                         .arg(s)));
-                best[id - 1] = std::max(best[id - 1], s);
-                if (c.upper) QCOMPARE(s, id * int(std::count(d.begin(), d.end(), id)));
-                if (c.rule == Rule::Straight || c.rule == Rule::Yatzy)
-                    QVERIFY(s == 0 || s == c.highest);
-                if (c.rule == Rule::Chance) QCOMPARE(s, sum);
+        int wrong = 0;
+        forEveryRoll([&](const Dice& d) {
+            for (const Category& c : Categories) {
+                const int s = ScoreOf(c.id, d);
+                const bool bad =
+                    (s > 0) != qualifies(c.id, d) || s > c.highest ||
+                    (c.upper && s != c.id * int(std::count(d.begin(), d.end(), c.id))) ||
+                    ((c.rule == Rule::Straight || c.rule == Rule::Yatzy) && s && s != c.highest) ||
+                    (c.rule == Rule::Chance && s != d[0] + d[1] + d[2] + d[3] + d[4] + d[5]) ||
+                    (s && scoring::scoreColour(c.id, s) !=
+                              (s == c.highest ? colours::White : colours::Gold));
+                if (bad && ++wrong <= 5)
+                    qWarning("%d%d%d%d%d%d in %d scores %d", d[0], d[1], d[2], d[3], d[4], d[5],
+                             c.id, s);
+                best[c.id - 1] = std::max(best[c.id - 1], s);
             }
-        }
+        });
+        QCOMPARE(wrong, 0);
         // The table's highest score is exactly the best that any roll reaches.
-        for (int id = 1; id <= CategoryCount; ++id)
-            QCOMPARE(best[id - 1], category(id).highest);
+        for (const Category& c : Categories)
+            QCOMPARE(best[c.id - 1], c.highest);
     }
 
-    void scoreColour() {
-        QCOMPARE(scoring::scoreColour(1, 6), colours::White);
-        QCOMPARE(scoring::scoreColour(1, 5), colours::Gold);
-        QCOMPARE(scoring::scoreColour(19, 35), colours::Gold);
-        QCOMPARE(scoring::scoreColour(21, 100), colours::Gold);
+    // Which open categories light up and whether any fits; the marker's choice is below.
+    void preview() {
+        // clang-format off
+        const struct {
+            const char* name; Dice roll; Open open; int rollsLeft; QList<int> lit; int marked;
+        } rows[] = {
+            {"six sixes", dice("666666"), All, 30, {6, 7, 10, 11, 12, 19, 20}, 20},
+            {"filled ones left alone", dice("666666"), only({1, 2, 12, 19}), 30, {12, 19}, 12},
+            {"Chance fits, unmarked while rolls remain", dice("665541"), only({19}), 1, {19}, 0},
+            {"nothing open fits", dice("123466"), only({5, 9, 12, 20}), 0, {}, 0},
+            {"all filled", dice("666666"), Open{}, 0, {}, 0},
+            // Chance lights up whenever it is open; unrolled it scores 0 and is not marked.
+            {"unrolled dice", Dice{}, All, 0, {19}, 0},
+        };
+        // clang-format on
+        for (const auto& row : rows) {
+            const preview::Result r = preview::CheckKateg(row.roll, row.open, row.rollsLeft);
+            for (int id = 1; id <= CategoryCount; ++id) {
+                const preview::Look look = !row.open[id - 1]      ? preview::Look::Unchanged
+                                           : row.lit.contains(id) ? preview::Look::Fits
+                                                                  : preview::Look::NoFit;
+                QVERIFY2(r.look[id - 1] == look, row.name);
+                QVERIFY2(r.score[id - 1] == (row.open[id - 1] ? ScoreOf(id, row.roll) : 0),
+                         row.name);
+            }
+            QVERIFY2(r.scoringPossible == !row.lit.isEmpty(), row.name);
+            QVERIFY2(r.marked == row.marked, row.name);
+        }
+    }
+
+    void markerChoice() {
+        // clang-format off
+        const struct {
+            const char* name; std::initializer_list<std::pair<int, int>> scores; int rolls, marked;
+        } rows[] = {
+            {"none on the last roll", {}, 0, 0},
+            {"lower tie keeps the first", {{8, 20}, {14, 20}}, 5, 8},
+            {"Yatzy beats Sixes at par", {{6, 36}, {20, 100}}, 5, 20},
+            {"Tower beats Fives at par", {{5, 20}, {18, 24}}, 5, 18},
+            {"Chance ignored with rolls left", {{7, 2}, {19, 30}}, 1, 7},
+            {"Chance beats a lower category on the last roll", {{12, 30}, {19, 32}}, 0, 19},
+            {"Chance tie loses on the last roll", {{17, 21}, {19, 21}}, 0, 17},
+            {"negative rolls count as none", {{19, 30}}, -3, 19},
+            {"upper at par wins a tie", {{13, 15}, {3, 15}}, 5, 3},
+            {"upper below par loses a tie", {{13, 15}, {4, 15}}, 5, 13},
+            {"below par wins the tie on the last roll", {{13, 15}, {4, 15}}, 0, 4},
+            {"higher face wins among tied uppers", {{2, 12}, {3, 12}}, 0, 3},
+            {"an upper raises the best for later uppers", {{4, 16}, {5, 15}}, 0, 4},
+            {"Ones below par with rolls left", {{1, 3}}, 5, 0},
+            {"Ones at par", {{1, 4}}, 5, 1},
+        };
+        // clang-format on
+        for (const auto& r : rows) {
+            Scores s{};
+            for (auto [id, score] : r.scores)
+                s[id - 1] = score;
+            QVERIFY2(preview::chooseMarked(s, r.rolls) == r.marked, r.name);
+        }
+    }
+
+    // Over every roll and a few scoreboards: the marker points at an open category that fits,
+    // never at Chance or an upper category below par while rolls remain, always somewhere on
+    // the last roll when something fits, and at nothing that scores less than another choice.
+    void markerOverEveryRoll() {
+        const Open boards[] = {All, only({1, 2, 3, 19}), only({4, 5, 6, 9, 17, 18}), only({20})};
+        int wrong = 0;
+        forEveryRoll([&](const Dice& d) {
+            for (const Open& open : boards) {
+                for (int rolls : {0, 7}) {
+                    const preview::Result r = preview::CheckKateg(d, open, rolls);
+                    const int m = r.marked;
+                    if (m == 0) {
+                        wrong += rolls == 0 && r.scoringPossible;
+                        continue;
+                    }
+                    wrong += r.look[m - 1] != preview::Look::Fits || r.score[m - 1] <= 0;
+                    wrong += rolls > 0 && (m == 19 || (m <= 6 && r.score[m - 1] < 4 * m));
+                    for (int id = 1; id <= CategoryCount; ++id)
+                        wrong += r.score[id - 1] > r.score[m - 1] && (rolls == 0 || id > 6) &&
+                                 !(rolls > 0 && id == 19);
+                }
+            }
+        });
+        QCOMPARE(wrong, 0);
+    }
+
+    void presentation() {
+        QCOMPARE(preview::toolTip(4, "Fours", 12), QStringLiteral(" Fours: 12 "));
+        QCOMPARE(preview::toolTip(20, "Yatzy", 100), QStringLiteral(" Yatzy! +100 "));
+        QCOMPARE(preview::markerTop(1), 1590);
+        QCOMPARE(preview::markerTop(20), 7575);
     }
 };
 
