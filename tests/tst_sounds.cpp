@@ -8,6 +8,7 @@
 #include "platform/WaveFile.h"
 #include "settings/Profile.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -52,7 +53,7 @@ struct Wave {
 };
 bool readWave(const QString& path, Wave& w) {
     const QByteArray b = readBytes(path);
-    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") return false;
+    if (!b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") return false;
     for (qsizetype at = 12; at + 8 <= b.size();) {
         const char* p = b.constData() + at;
         const auto size = qsizetype(qFromLittleEndian<quint32>(p + 4));
@@ -74,19 +75,15 @@ bool readWave(const QString& path, Wave& w) {
 // data size and the bytes that are really there.
 QByteArray waveBytes(quint16 channels, quint32 rate, quint16 bits, quint32 byteRate,
                      quint32 dataSize, qsizetype dataBytes, const QByteArray& extraChunk = {}) {
-    QByteArray fmt(24, '\0');
-    memcpy(fmt.data(), "fmt ", 4);
-    qToLittleEndian<quint32>(16, fmt.data() + 4);
-    qToLittleEndian<quint16>(1, fmt.data() + 8);
-    qToLittleEndian<quint16>(channels, fmt.data() + 10);
-    qToLittleEndian<quint32>(rate, fmt.data() + 12);
-    qToLittleEndian<quint32>(byteRate, fmt.data() + 16);
-    qToLittleEndian<quint16>(quint16(channels * bits / 8), fmt.data() + 20);
-    qToLittleEndian<quint16>(bits, fmt.data() + 22);
-    QByteArray data("data\0\0\0\0", 8);
-    qToLittleEndian<quint32>(dataSize, data.data() + 4);
-    QByteArray riff("RIFF\0\0\0\0WAVE", 12);
-    return riff + fmt + extraChunk + data + QByteArray(dataBytes, '\0');
+    QByteArray out("RIFF\0\0\0\0WAVEfmt ", 16);
+    QDataStream s(&out, QIODevice::Append);
+    s.setByteOrder(QDataStream::LittleEndian);
+    s << quint32(16) << quint16(1) << channels << rate << byteRate << quint16(channels * bits / 8)
+      << bits;
+    s.writeRawData(extraChunk.constData(), int(extraChunk.size()));
+    s.writeRawData("data", 4);
+    s << dataSize;
+    return out + QByteArray(dataBytes, '\0');
 }
 
 // A private PulseAudio server with a null sink, when PulseAudio is installed: with a device the
@@ -121,75 +118,42 @@ struct NullSink {
 
 class SoundsTest : public QObject {
     Q_OBJECT
-private slots:
-    void numbersChooseFileAndWaiting_data() {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("expected");
+  private slots:
+    void numberedSounds() {
+        Rig r;
         for (int n = 1; n <= 8; ++n) {
-            const QString file = QLatin1String(generated[n - 1]);
-            QTest::addRow("%d", n) << n << file;
-            QTest::addRow("%d", n + 100) << n + 100 << file + QStringLiteral(" wait");
+            QCOMPARE(r.play(n), QLatin1String(generated[n - 1]));
+            QCOMPARE(r.play(n + 100), QLatin1String(generated[n - 1]) + " wait");
+            QCOMPARE(r.sounds.number(), n + 100);
         }
-    }
-    void numbersChooseFileAndWaiting() {
-        QFETCH(int, number);
-        QFETCH(QString, expected);
-        Rig r;
-        QCOMPARE(r.play(number), expected);
-        QCOMPARE(r.sounds.number(), number);
-    }
-
-    void onlyTheTableHasFiles() {
-        QCOMPARE(SoundEffects::fileOf(SoundEffects::Yatzy + SoundEffects::Waiting), "Yatzy.wav");
-        for (int n : {0, 9, 100, 109, 200, -1, -101})
-            QCOMPARE(SoundEffects::fileOf(n), "");
-    }
-
-    // A number without a sound keeps the file chosen last; above 100 it still waits.
-    void otherNumbersReplayTheLastFile() {
-        Rig r;
-        QCOMPARE(r.play(5), "Yatzy.wav");
-        QCOMPARE(r.play(0), "Yatzy.wav");
-        QCOMPARE(r.play(100), "Yatzy.wav");
-        QCOMPARE(r.play(109), "Yatzy.wav wait");
-        QCOMPARE(r.play(-1), "Yatzy.wav");
+        // A number without a sound replays the file chosen last; above 100 it still waits.
+        for (int n : {0, 9, 100, -1, -101})
+            QCOMPARE(r.play(n), "pop.wav");
+        for (int n : {109, 200})
+            QCOMPARE(r.play(n), "pop.wav wait");
         QCOMPARE(r.play(104), "Yahoo2.wav wait");
         QCOMPARE(r.sounds.currentName(), "Yahoo2.wav");
-    }
+        QCOMPARE(SoundEffects::fileOf(9), "");
 
-    void restartForgetsTheFile() {
-        Rig r;
-        r.sounds.sndA(SoundEffects::Pop);
+        // A new game forgets the file: the platform is handed the bare directory.
         r.sounds.reset();
         QCOMPARE(r.sounds.number(), 0);
-        QCOMPARE(r.sounds.currentName(), "");
-        // Nothing chosen: the platform is handed the bare directory, which does not play.
         QCOMPARE(r.play(0), "");
         QCOMPARE(r.sounds.currentName(), "");
     }
 
-    void onlyExactlyYesPlays_data() {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<int>("icon");
-        QTest::newRow("No") << "No" << resources::SoundOff;
-        QTest::newRow("lower yes") << "yes" << resources::SoundOn;
-        QTest::newRow("upper YES") << "YES" << resources::SoundOn;
-        QTest::newRow("lower no") << "no" << resources::SoundOn;
-        QTest::newRow("empty") << "" << resources::SoundOn;
-        QTest::newRow("missing") << QString() << resources::SoundOn;
-    }
     void onlyExactlyYesPlays() {
-        QFETCH(QString, value);
-        QFETCH(int, icon);
-        Rig r(value);
-        for (int n : {1, 4, 5, 8, 105, 106, 0})
-            r.sounds.sndA(n);
-        r.sounds.playRefused();
-        r.sounds.playPageBeep();
-        QVERIFY(r.played().isEmpty());
-        // Silent calls choose no file either.
-        QCOMPARE(r.sounds.currentName(), "");
-        QCOMPARE(r.sounds.icon(), icon);
+        for (const QString& value : QStringList{"No", "yes", "YES", "no", "", QString()}) {
+            Rig r(value);
+            for (int n : {1, 4, 5, 8, 105, 106, 0})
+                r.sounds.sndA(n);
+            r.sounds.playRefused();
+            r.sounds.playPageBeep();
+            QVERIFY(r.played().isEmpty());
+            QCOMPARE(r.sounds.currentName(), ""); // silent calls choose no file either
+            // Only exactly "No" shows the switch off.
+            QCOMPARE(r.sounds.icon(), value == "No" ? resources::SoundOff : resources::SoundOn);
+        }
     }
 
     void switchIsReadAtStartUpOnly() {
@@ -206,36 +170,29 @@ private slots:
         r.played().clear();
         r.sounds.playRefused();
         r.sounds.playPageBeep();
-        QCOMPARE(r.played().size(), 3);
-        QCOMPARE(r.played()[0].path, r.t.path("doink.wav"));
-        QVERIFY(!r.played()[0].wait);
-        QCOMPARE(r.played()[1].path, r.t.path("Beep.wav"));
-        QVERIFY(r.played()[1].wait);
-        QCOMPARE(r.played()[2].path, r.t.path("Beep.wav"));
-        QVERIFY(!r.played()[2].wait);
+        QStringList played;
+        for (const platform::PlayedSound& p : r.played())
+            played << p.path.mid(r.t.program->dir.size() + 1) + (p.wait ? " wait" : "");
+        QCOMPARE(played, (QStringList{"doink.wav", "Beep.wav wait", "Beep.wav"}));
         QCOMPARE(r.play(0), "dice.wav");
     }
 
-    void soundPicClick_data() {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<QString>("after");
-        QTest::newRow("on") << QString("Yes") << QString("No");
-        QTest::newRow("off") << QString("No") << QString("Yes");
-        QTest::newRow("missing") << QString() << QString("No");
-        QTest::newRow("lower yes") << QString("yes") << QString("No");
-    }
+    // A click turns "No" into "Yes" and anything else into "No".
     void soundPicClick() {
-        QFETCH(QString, before);
-        QFETCH(QString, after);
-        Rig r(before);
-        QLabel soundPic;
-        r.sounds.clickSoundPic(&soundPic);
-        QCOMPARE(r.sounds.soundSwitch(), after);
-        QCOMPARE(r.stored(), after);
-        const int icon = after == "No" ? resources::SoundOff : resources::SoundOn;
-        QCOMPARE(r.sounds.icon(), icon);
-        QCOMPARE(soundPic.pixmap().toImage(), resources::iconPixmap(icon).toImage());
-        QCOMPARE(r.play(2), after == "Yes" ? "points.wav" : "-");
+        for (const auto& [before, after] : {std::pair<QString, QString>{"Yes", "No"},
+                                            {"No", "Yes"},
+                                            {"yes", "No"},
+                                            {QString(), "No"}}) {
+            Rig r(before);
+            QLabel soundPic;
+            r.sounds.clickSoundPic(&soundPic);
+            QCOMPARE(r.sounds.soundSwitch(), after);
+            QCOMPARE(r.stored(), after);
+            const int icon = after == "No" ? resources::SoundOff : resources::SoundOn;
+            QCOMPARE(r.sounds.icon(), icon);
+            QCOMPARE(soundPic.pixmap().toImage(), resources::iconPixmap(icon).toImage());
+            QCOMPARE(r.play(2), after == "Yes" ? "points.wav" : "-");
+        }
     }
 
     void muteBoxSetsTheSwitch() {
@@ -296,36 +253,29 @@ private slots:
         QVERIFY(low.data != high.data);
     }
 
-    void waveLengthOfOddFiles_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("ms");
-        QTest::newRow("mono 16-bit") << waveBytes(1, 22050, 16, 44100, 44100, 44100) << 1000;
-        QTest::newRow("stereo 44.1k") << waveBytes(2, 44100, 16, 176400, 17640, 17640) << 100;
-        QTest::newRow("8-bit") << waveBytes(1, 8000, 8, 8000, 4000, 4000) << 500;
-        QTest::newRow("bogus byte rate") << waveBytes(1, 22050, 16, 1, 4410, 4410) << 100;
-        QTest::newRow("cut short") << waveBytes(1, 22050, 16, 44100, 0xFFFFFFFF, 4410) << 100;
-        QTest::newRow("odd chunk first")
-            << waveBytes(1, 22050, 16, 44100, 4410, 4410, QByteArray("LIST\x03\0\0\0abc\0", 12))
-            << 100;
-        QTest::newRow("no channels") << waveBytes(0, 22050, 16, 44100, 4410, 4410) << -1;
-        QTest::newRow("no rate") << waveBytes(1, 0, 16, 44100, 4410, 4410) << -1;
-        QTest::newRow("huge chunk")
-            << waveBytes(1, 22050, 16, 44100, 4410, 4410, QByteArray("junk\xFF\xFF\xFF\xFF", 8))
-            << -1;
-        QTest::newRow("header only") << QByteArray("RIFF\0\0\0\0WAVE", 12) << -1;
-        QTest::newRow("not a wave") << QByteArray("RIFF\0\0\0\0AVI LIST") << -1;
-        QTest::newRow("empty") << QByteArray() << -1;
-    }
     void waveLengthOfOddFiles() {
-        QFETCH(QByteArray, bytes);
-        QFETCH(int, ms);
+        const QByteArray list("LIST\x03\0\0\0abc\0", 12), junk("junk\xFF\xFF\xFF\xFF", 8);
+        // clang-format off
+        const struct { const char* name; QByteArray bytes; int ms; } rows[] = {
+            {"mono 16-bit", waveBytes(1, 22050, 16, 44100, 44100, 44100), 1000},
+            {"stereo 44.1k", waveBytes(2, 44100, 16, 176400, 17640, 17640), 100},
+            {"8-bit", waveBytes(1, 8000, 8, 8000, 4000, 4000), 500},
+            {"bogus byte rate", waveBytes(1, 22050, 16, 1, 4410, 4410), 100},
+            {"cut short", waveBytes(1, 22050, 16, 44100, 0xFFFFFFFF, 4410), 100},
+            {"odd chunk first", waveBytes(1, 22050, 16, 44100, 4410, 4410, list), 100},
+            {"no channels", waveBytes(0, 22050, 16, 44100, 4410, 4410), -1},
+            {"no rate", waveBytes(1, 0, 16, 44100, 4410, 4410), -1},
+            {"huge chunk", waveBytes(1, 22050, 16, 44100, 4410, 4410, junk), -1},
+            {"header only", QByteArray("RIFF\0\0\0\0WAVE", 12), -1},
+            {"not a wave", QByteArray("RIFF\0\0\0\0AVI LIST"), -1},
+            {"empty", QByteArray(), -1},
+        };
+        // clang-format on
         TestProgram t;
-        QVERIFY(writeBytes(t.path("x.wav"), bytes));
-        QCOMPARE(waveDurationMs(t.path("x.wav")), ms);
-    }
-
-    void missingOrDirectoryIsNoWave() {
-        TestProgram t;
+        for (const auto& r : rows) {
+            QVERIFY(writeBytes(t.path("x.wav"), r.bytes));
+            QVERIFY2(waveDurationMs(t.path("x.wav")) == r.ms, r.name);
+        }
         QCOMPARE(waveDurationMs(t.path("none.wav")), -1);
         QCOMPARE(waveDurationMs(t.program->dir + QLatin1Char('/')), -1);
     }
