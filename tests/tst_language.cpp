@@ -1,110 +1,120 @@
-// Locating the selected language file, Info values, and the shipped language files.
+// Languages: locating the selected language file, what the shipped files say, the captions
+// and tooltips a language change writes, and writing them into controls.
 #include "TestSupport.h"
+#include "display/DotMatrixFont.h"
+#include "language/ApplyTexts.h"
+#include "language/LanTexts.h"
 #include "language/LanguageFile.h"
 #include "language/LanguageKeys.h"
 #include "platform/ProfileFile.h"
 #include "settings/Profile.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
+
+#include <optional>
+
+using language::Assignment;
+using language::Property;
+using language::Window;
 
 namespace {
 
-const QString DataDir = QStringLiteral(TARNWICK_DATA_DIR);
 QString shipped(const QString& name) {
-    return DataDir + QLatin1Char('/') + name;
+    return QStringLiteral(TARNWICK_DATA_DIR "/") + name;
 }
-
-// The characters the message display has a glyph for, after upper-casing.
-const QString DisplayGlyphs = QStringLiteral(
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00C1\u00C9\u00CD\u00DC\u00C5\u00C4\u00D6\u00D8\u00C6\u00D1"
-    "0123456789!?*_-+<>=^{}.:/@\u00BF\u00A1 ");
-constexpr int DisplayCells = 13;
-
-const QStringList InfoKeys = {"Author",   "International", "National",     "Version",
-                              "Filename", "ForTWVersion",  "Date",         "Format",
-                              "Status",   "Updated",       "UpdatedAuthor"};
-
 QString lan(const QString& file, const QString& key) {
     return GetINI(QStringLiteral("Language"), key, file);
+}
+
+// UTF-8 without a byte-order mark, every line ended by CR LF.
+void checkTextFile(const QString& file) {
+    const QByteArray bytes = readBytes(file);
+    QVERIFY(!bytes.isEmpty());
+    QVERIFY(profile::isUtf8(bytes));
+    QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+    QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
+}
+
+// Every key reads as "<key>" unless the test gives it a text of its own.
+language::Lookup texts(const QHash<QString, QString>& own = {}) {
+    return [own](const QString& key) {
+        return own.value(key, QLatin1Char('<') + key + QLatin1Char('>'));
+    };
+}
+
+std::optional<QString> find(const QList<Assignment>& list, Window w, const QString& control,
+                            Property p = Property::Caption) {
+    for (const Assignment& a : list)
+        if (a.window == w && a.control == control && a.property == p) return a.text;
+    return std::nullopt;
 }
 
 } // namespace
 
 class LanguageTest : public QObject {
     Q_OBJECT
-
-    static void copyShipped(const TestProgram& t, const QString& name) {
-        QVERIFY(QFile::copy(shipped(name), t.path(name)));
-    }
-
   private slots:
-    void initTestCase() { QCOMPARE(DisplayGlyphs.size(), 65); }
-
     // The registry as a file in the program directory with English.lan and Swedish.lan beside it.
-    void location_data() {
-        QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<QStringList>("extraFiles"); // name=content
-        QTest::addColumn<QString>("expected");
+    void location() {
         const QByteArray reg = "[Language]\r\nantal=2\r\nl1n=English\r\nl1p=English.lan\r\n"
                                "l2n=Svenska\r\nl2p=Swedish.lan\r\n";
-        const QString en = QStringLiteral("English.lan"), sv = QStringLiteral("Swedish.lan");
+        const auto only = [](const char* entry) {
+            return "[Language]\r\nantal=1\r\nselected=1\r\nl1p=" + QByteArray(entry) + "\r\n";
+        };
+        const char* en = "English.lan";
         // clang-format off
-        QTest::newRow("selected 1") << reg + "selected=1\r\n" << QStringList() << en;
-        QTest::newRow("selected 2") << reg + "selected=2\r\n" << QStringList() << sv;
-        QTest::newRow("no Tarn.ini") << QByteArray() << QStringList() << en;
-        QTest::newRow("no selected") << reg << QStringList() << en;
-        QTest::newRow("selected past antal") << reg + "selected=3\r\nl3p=Swedish.lan\r\n"
-                                             << QStringList() << en;
-        QTest::newRow("selected not a number") << reg + "selected=two\r\n" << QStringList() << en;
-        QTest::newRow("antal missing")
-            << QByteArray("[Language]\r\nselected=2\r\nl2p=Swedish.lan\r\n") << QStringList() << en;
-        QTest::newRow("entry without file")
-            << QByteArray("[Language]\r\nantal=2\r\nselected=2\r\nl2n=Svenska\r\n") << QStringList()
-            << en;
-        QTest::newRow("file missing")
-            << QByteArray(reg).replace("Swedish.lan", "Klingon.lan") + "selected=2\r\n"
-            << QStringList() << en;
-        QTest::newRow("file holds no texts")
-            << QByteArray("[Language]\r\nantal=1\r\nselected=1\r\nl1p=Tarn.ini\r\n")
-            << QStringList() << en;
-        QTest::newRow("names a directory")
-            << QByteArray("[Language]\r\nantal=1\r\nselected=1\r\nl1p=lang\r\n")
-            << QStringList{"lang/x.lan=[Language]\r\nd1=x"} << en;
-        QTest::newRow("letter case differs")
-            << QByteArray("[Language]\r\nantal=1\r\nselected=1\r\nl1p=SWEDISH.LAN\r\n")
-            << QStringList() << sv;
-        QTest::newRow("windows separator")
-            << QByteArray("[Language]\r\nantal=1\r\nselected=1\r\nl1p=lang\\My2.lan\r\n")
-            << QStringList{"lang/My2.lan=[Language]\r\nd1=Hi"} << QStringLiteral("lang/My2.lan");
-        QTest::newRow("new language in progress")
-            << QByteArray("[Language]\r\nantal=3\r\nselected=3\r\nl3p=Elvish.nla\r\n")
-            << QStringList{"Elvish.nla=[Info]\r\nAuthor=A\r\n[Language]\r\nd1=\r\nc20=Y"}
-            << QStringLiteral("Elvish.nla");
+        const struct { const char* name; QByteArray ini; QStringList files; const char* expected; }
+        rows[] = {
+            {"selected 1", reg + "selected=1\r\n", {}, en},
+            {"selected 2", reg + "selected=2\r\n", {}, "Swedish.lan"},
+            {"no Tarn.ini", {}, {}, en},
+            {"no selected", reg, {}, en},
+            {"selected past antal", reg + "selected=3\r\nl3p=Swedish.lan\r\n", {}, en},
+            {"selected not a number", reg + "selected=two\r\n", {}, en},
+            {"antal missing", "[Language]\r\nselected=2\r\nl2p=Swedish.lan\r\n", {}, en},
+            {"entry without file", "[Language]\r\nantal=2\r\nselected=2\r\nl2n=Sv\r\n", {}, en},
+            {"file missing", QByteArray(reg).replace("Swedish", "Elf") + "selected=2\r\n", {}, en},
+            {"file holds no texts", only("Tarn.ini"), {}, en},
+            {"names a directory", only("lang"), {"lang/x.lan=[Language]\r\nd1=x"}, en},
+            {"letter case differs", only("SWEDISH.LAN"), {}, "Swedish.lan"},
+            {"windows separator", only("lang\\My2.lan"), {"lang/My2.lan=[Language]\r\nd1=Hi"},
+             "lang/My2.lan"},
+            {"new language in progress",
+             "[Language]\r\nantal=3\r\nselected=3\r\nl3p=Elvish.nla\r\n",
+             {"Elvish.nla=[Info]\r\nAuthor=A\r\n[Language]\r\nd1=\r\nc20=Y"}, "Elvish.nla"},
+        };
         // clang-format on
-    }
-    void location() {
-        QFETCH(QByteArray, ini);
-        QFETCH(QStringList, extraFiles);
-        QFETCH(QString, expected);
-        TestProgram t;
-        copyShipped(t, QStringLiteral("English.lan"));
-        copyShipped(t, QStringLiteral("Swedish.lan"));
-        if (!ini.isEmpty()) QVERIFY(writeBytes(t.ini(), ini));
-        for (const QString& f : extraFiles) {
-            const QString name = f.section(QLatin1Char('='), 0, 0);
-            QDir(t.program->dir).mkpath(QFileInfo(name).path());
-            QVERIFY(writeBytes(t.path(name), f.section(QLatin1Char('='), 1).toUtf8()));
+        for (const auto& r : rows) {
+            TestProgram t;
+            for (const char* f : {"English.lan", "Swedish.lan"})
+                QVERIFY(QFile::copy(shipped(f), t.path(f)));
+            if (!r.ini.isEmpty()) QVERIFY(writeBytes(t.ini(), r.ini));
+            for (const QString& f : r.files) {
+                const QString name = f.section(QLatin1Char('='), 0, 0);
+                QDir(t.program->dir).mkpath(QFileInfo(name).path());
+                QVERIFY(writeBytes(t.path(name), f.section(QLatin1Char('='), 1).toUtf8()));
+            }
+            QVERIFY2(language::locateLanguageFile(t.program->dir, t.ini()) == t.path(r.expected),
+                     r.name);
         }
-        QCOMPARE(language::locateLanguageFile(t.program->dir, t.ini()), t.path(expected));
     }
 
     void freshProgramDirectoryUsesShippedRegistry() {
         TestProgram t;
         for (const char* f : {"Tarn.ini", "English.lan", "Swedish.lan"})
-            copyShipped(t, QLatin1String(f));
+            QVERIFY(QFile::copy(shipped(f), t.path(f)));
         language::useSelectedLanguage(*t.program);
         QCOMPARE(t.program->languageFile, t.path(QStringLiteral("English.lan")));
         QCOMPARE(t.program->text(QStringLiteral("d2")), QStringLiteral("Total"));
@@ -131,56 +141,47 @@ class LanguageTest : public QObject {
         QVERIFY(!QFile::exists(t.program->languageFile));
     }
 
-    void shippedLanguageFile_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("internationalName");
-        QTest::addColumn<QString>("nationalName");
-        // clang-format off
-        QTest::newRow("English") << shipped("English.lan") << "English"
-                                 << "English";
-        QTest::newRow("Swedish") << shipped("Swedish.lan") << "Swedish"
-                                 << "Svenska";
-        // clang-format on
-    }
-    void shippedLanguageFile() {
-        QFETCH(QString, file);
-        QFETCH(QString, internationalName);
-        QFETCH(QString, nationalName);
-        checkTextFile(file);
-        if (QTest::currentTestFailed()) return;
+    void shippedLanguageFiles() {
+        for (const auto& [name, national] :
+             {std::pair<QString, QString>{"English", "English"}, {"Swedish", "Svenska"}}) {
+            const QString file = shipped(name + ".lan");
+            checkTextFile(file);
+            if (QTest::currentTestFailed()) return;
+            for (const char* key :
+                 {"Author", "International", "National", "Version", "Filename", "ForTWVersion",
+                  "Date", "Format", "Status", "Updated", "UpdatedAuthor"})
+                QVERIFY2(!language::info(key, file).isEmpty(), key);
+            QCOMPARE(language::international(file), name);
+            QCOMPARE(language::national(file), national);
+            QCOMPARE(language::info("Filename", file), name + ".lan");
+            QCOMPARE(language::info("Version", file), Program::languageFileVersion);
+            QCOMPARE(language::info("ForTWVersion", file), Program::targetProgramVersion);
+            QCOMPARE(language::info("Format", file), QStringLiteral("yyyy-mm-dd"));
+            QVERIFY(QRegularExpression("^\\d{4}-\\d{2}-\\d{2}$")
+                        .match(language::info("Date", file))
+                        .hasMatch());
 
-        for (const QString& key : InfoKeys)
-            QVERIFY2(!language::info(key, file).isEmpty(), qPrintable(key));
-        QCOMPARE(language::international(file), internationalName);
-        QCOMPARE(language::national(file), nationalName);
-        QCOMPARE(language::info(QStringLiteral("Filename"), file),
-                 internationalName + QStringLiteral(".lan"));
-        QCOMPARE(language::info(QStringLiteral("Version"), file), QStringLiteral("5.0"));
-        QCOMPARE(language::info(QStringLiteral("ForTWVersion"), file), QStringLiteral("6.003+"));
-        QCOMPARE(language::info(QStringLiteral("Format"), file), QStringLiteral("yyyy-mm-dd"));
-        const QRegularExpression date(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}$"));
-        QVERIFY(date.match(language::info(QStringLiteral("Date"), file)).hasMatch());
-
-        for (const QString& key : language::programKeys())
-            QVERIFY2(!lan(file, key).isEmpty(), qPrintable(key));
-        // The translation tools size each group by the first empty key of the reference file.
-        for (const language::KeyGroup& g : language::KeyGroups)
-            QCOMPARE(lan(file, language::key(g.letter, g.size + 1)), QString());
-
-        for (int n = 1; n <= 8; ++n) {
-            const QString said = lan(file, language::key('d', n));
-            QVERIFY2(said.size() <= DisplayCells, qPrintable(said));
-            for (QChar c : said.toUpper())
-                QVERIFY2(DisplayGlyphs.contains(c), qPrintable(said + QStringLiteral(": ") + c));
+            for (const QString& key : language::programKeys())
+                QVERIFY2(!lan(file, key).isEmpty(), qPrintable(key));
+            // The translation tools size each group by the first empty key of the reference file.
+            for (const language::KeyGroup& g : language::KeyGroups)
+                QCOMPARE(lan(file, language::key(g.letter, g.size + 1)), QString());
+            for (int n = 1; n <= 8; ++n) {
+                const QString said = lan(file, language::key('d', n));
+                QVERIFY2(said.size() <= dotmatrix::Cells, qPrintable(said));
+                for (QChar c : said.toUpper()) // every character has a glyph on the display
+                    QVERIFY2(!dotmatrix::glyph(c).empty(), qPrintable(said + ": " + c));
+            }
+            // The total is said as the word, a colon, a blank and up to three digits.
+            QVERIFY(lan(file, "d2").size() + 5 <= dotmatrix::Cells);
+            for (int n = 1; n <= 20; ++n)
+                QVERIFY2(lan(file, language::key('c', n)).size() <= 16,
+                         qPrintable(QString::number(n)));
+            // The clear button shows the clearing question without its last character, and the
+            // homepage text becomes a question by an added "?".
+            QVERIFY(lan(file, "b7").endsWith(QLatin1Char('?')));
+            QVERIFY(lan(file, "s6").back().isLetter());
         }
-        // The total is said as the word, a colon, a blank and up to three digits.
-        QVERIFY(lan(file, "d2").size() + 5 <= DisplayCells);
-        for (int n = 1; n <= 20; ++n)
-            QVERIFY2(lan(file, language::key('c', n)).size() <= 16, qPrintable(QString::number(n)));
-        // The clear button shows the clearing question without its last character, and the
-        // homepage text becomes a question by an added "?".
-        QVERIFY(lan(file, "b7").endsWith(QLatin1Char('?')));
-        QVERIFY(lan(file, "s6").back().isLetter());
     }
 
     void shippedRegistry() {
@@ -203,18 +204,180 @@ class LanguageTest : public QObject {
         QCOMPARE(GetINI("Options", "PlaySound", ini), QString());
     }
 
-  private:
-    // UTF-8 without a byte-order mark, every line ended by CR LF.
-    static void checkTextFile(const QString& file) {
-        const QByteArray bytes = readBytes(file);
-        QVERIFY(!bytes.isEmpty());
-        QVERIFY(profile::isUtf8(bytes));
-        QVERIFY(!bytes.startsWith("\xEF\xBB\xBF"));
-        QVERIFY(bytes.endsWith("\r\n"));
-        QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
-        QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
+    void settingsPage() {
+        // clang-format off
+        const struct { const char *mode, *title, *frame2, *frame7; }
+        rows[] = { // a frame "kept" is left as designed
+            {"", "<s19>", "kept", "kept"}, // created hidden
+            {"all", "<s19>", "<s2>", "<s18>"},
+            {"user", "<s2>", "", "kept"},
+            {"alarm", "<s18>", "kept", ""},
+            {"User", "<s19>", "kept", "kept"}, // letter case differs
+        };
+        // clang-format on
+        for (const auto& r : rows) {
+            language::LanInputs in;
+            in.settingsMode = r.mode;
+            const auto out = language::lanTexts(in, texts());
+            QCOMPARE(find(out, Window::Settings, {}), r.title);
+            QCOMPARE(find(out, Window::Settings, "Frame2").value_or("kept"), r.frame2);
+            QCOMPARE(find(out, Window::Settings, "Frame7").value_or("kept"), r.frame7);
+        }
+    }
+
+    void helpTexts() {
+        for (bool on : {true, false}) {
+            language::LanInputs in;
+            in.showHelpText = on;
+            in.points = QStringList{"245", "0"}; // fewer places than ten stored
+            const auto out = language::lanTexts(in, texts());
+            auto tip = [&](Window w, const char* c) { return find(out, w, c, Property::ToolTip); };
+            QCOMPARE(tip(Window::Main, "Minimera"), on ? " <h8> " : "");
+            QCOMPARE(tip(Window::Main, "lb_User"), on ? " <s2> " : "");
+            QCOMPARE(tip(Window::Settings, "Command2"), on ? " <h6> " : "");
+            QCOMPARE(tip(Window::Main, "Topp01"), on ? " <h1>  (245 p) " : "");
+            QCOMPARE(tip(Window::Main, "Topp10"), on ? " <h1>  ( p) " : "");
+            // The settings window's own tooltips do not depend on the switch.
+            QCOMPARE(tip(Window::Settings, "Label2"), " <s9> ");
+            QCOMPARE(tip(Window::Settings, "lblEnter"), "<s23>");
+        }
+    }
+
+    // The total upper-cased, names indented, and the clearing question without its last
+    // character.
+    void captions() {
+        // clang-format off
+        const struct { const char *d2, *c5, *b7, *total, *fives, *clear; }
+        rows[] = {
+            {"tOtAl", "x", "Clear", "  TOTAL", "  x", "Clea"},
+            {"Summa på åäö", "Femmor", "Rensa?", "  SUMMA PÅ ÅÄÖ", "  Femmor", "Rensa"},
+            {"", "", "", "  ", "  ", ""},
+        };
+        // clang-format on
+        for (const auto& r : rows) {
+            const auto out = language::lanTexts(
+                {}, texts({{"d2", r.d2}, {"c5", r.c5}, {"b7", r.b7}, {"c20", ""}}));
+            QCOMPARE(find(out, Window::Main, "disp_Total"), r.total);
+            QCOMPARE(find(out, Window::Main, "btn_Fives"), r.fives);
+            QCOMPARE(find(out, Window::Settings, "Command3"), r.clear);
+            QCOMPARE(find(out, Window::Main, "btn_Yatzy"), "  ");
+            QCOMPARE(find(out, Window::Main, "disp_Bonus"), "  BONUS");
+        }
+    }
+
+    void users() {
+        // clang-format off
+        const struct { int users; const char *name, *s1, *label, *listText, *listTip; }
+        rows[] = {
+            {2, "Bo", "None", "Bo", "Bo", " <s22> Bo "},          // the selected user
+            {0, "", "", "No user", "", "  "},                      // no users, no text
+            {0, "Bo", "None", "Bo", "None", " None "},             // a stale name, no users
+            {1, "", "None", "None", "", " <s22>  "},               // users, an empty name
+            {-1, "Bo", "None", "Bo", "None", " None "},            // a damaged count
+        };
+        // clang-format on
+        for (const auto& r : rows) {
+            language::LanInputs in;
+            in.users = r.users;
+            in.userName = r.name;
+            const auto out = language::lanTexts(in, texts({{"s1", r.s1}}));
+            QCOMPARE(find(out, Window::Main, "lb_User"), r.label);
+            QCOMPARE(find(out, Window::Settings, "List3"), r.listText);
+            QCOMPARE(find(out, Window::Settings, "List3", Property::ToolTip), r.listTip);
+        }
+    }
+
+    // Two writes to one property would make the first one dead; every category gets a caption.
+    void eachPropertyWrittenOnce() {
+        language::LanInputs in;
+        in.settingsMode = "all";
+        in.languageName = "Svenska";
+        const auto out = language::lanTexts(in, texts());
+        QSet<QString> seen;
+        int categories = 0;
+        for (const Assignment& a : out) {
+            const QString id =
+                QStringLiteral("%1/%2/%3").arg(int(a.window)).arg(a.control).arg(int(a.property));
+            QVERIFY2(!seen.contains(id), qPrintable(id));
+            seen.insert(id);
+            categories += a.control.startsWith("btn_") ? 1 : 0;
+        }
+        QCOMPARE(categories, 20);
+        QCOMPARE(find(out, Window::Settings, "lblInfo"), "<s10> \n\n<s11>\n<s12>\n<s13>\n");
+        // A language file without an author still gets the parentheses.
+        QCOMPARE(find(out, Window::Settings, "List1", Property::ToolTip), " <s21> Svenska  () ");
+        QCOMPARE(find(out, Window::Menu, "www_homepage"), "<s6>");
+    }
+
+    void applyToControls() {
+        QWidget main;
+        auto* nytt = new QLabel(&main);
+        nytt->setObjectName("NyttSpel");
+        auto* ones = new QLabel(new QWidget(&main)); // nested deeper than the window's children
+        ones->setObjectName("btn_Ones");
+        QWidget settings;
+        auto* frame2 = new QGroupBox("User", &settings);
+        frame2->setObjectName("Frame2");
+        auto* check2 = new QCheckBox(frame2);
+        check2->setObjectName("Check2");
+        auto* list3 = new QComboBox(frame2);
+        list3->setObjectName("List3");
+        list3->setEditable(true);
+        auto* command1 = new QPushButton(&settings);
+        command1->setObjectName("Command1");
+        QObject menu;
+        auto* home = new QAction("HOME", &menu);
+        home->setObjectName("www_homepage");
+
+        language::LanInputs in;
+        in.settingsMode = "all";
+        in.showHelpText = true;
+        const auto out = language::lanTexts(in, texts({{"s1", "No one"}}));
+        const int applied = language::applyTexts(out, {&main, &settings, &menu});
+        QCOMPARE(nytt->text(), "<s5>");
+        QCOMPARE(ones->text(), "  <c1>");
+        QCOMPARE(settings.windowTitle(), "<s19>");
+        QCOMPARE(frame2->title(), "<s2>");
+        QCOMPARE(check2->text(), "<s4>");
+        QCOMPARE(list3->currentText(), "No one");
+        QCOMPARE(list3->toolTip(), " No one ");
+        QCOMPARE(command1->toolTip(), " <h5> ");
+        QCOMPARE(home->text(), "<s6>");
+        QCOMPARE(applied, 9); // the nine properties above; the other controls are absent
+
+        // A window that does not exist yet is skipped.
+        QCOMPARE(language::applyTexts(out, {&main, nullptr, nullptr}), 2);
+    }
+
+    // The inputs come from Tarn.ini and the located file, by the profile's reading rules.
+    void readInputsFromProfile() {
+        TestProgram t;
+        for (const char* f : {"English.lan", "Swedish.lan"})
+            QVERIFY(QFile::copy(shipped(f), t.path(f)));
+        QVERIFY(writeBytes(t.ini(), "[Options]\r\nShowHelpText=yes\r\n"
+                                    "[Users]\r\nantal=2\r\nselected=2\r\nuser1=Al\r\nuser2=Bo\r\n"
+                                    "[Highscore]\r\np1=300\r\np10=0\r\n"
+                                    "[Language]\r\nantal=2\r\nselected=2\r\nl2n=Svenska\r\n"
+                                    "l2p=Swedish.lan\r\n"));
+        t.program->settingsMode = "user";
+        language::useSelectedLanguage(*t.program);
+        const language::LanInputs in = language::readLanInputs(*t.program);
+        QCOMPARE(in.showHelpText, false); // only an exact "Yes" turns help texts on
+        QCOMPARE(in.users, 2);
+        QCOMPARE(in.userName, "Bo");
+        QCOMPARE(in.points.size(), 10);
+        QCOMPARE(in.points.first(), "300");
+        QCOMPARE(in.points.last(), "0");
+        QCOMPARE(in.languageName, "Svenska");
+        QCOMPARE(in.author, language::author(t.path("Swedish.lan")));
+        QCOMPARE(in.settingsMode, "user");
+
+        const auto out =
+            language::lanTexts(in, [&](const QString& k) { return t.program->text(k); });
+        QCOMPARE(find(out, Window::Main, "disp_Total"), "  SUMMA");
+        QCOMPARE(find(out, Window::Main, "btn_Twos"), "  Tvåor");
     }
 };
 
-QTEST_GUILESS_MAIN(LanguageTest)
+QTEST_MAIN(LanguageTest)
 #include "tst_language.moc"
