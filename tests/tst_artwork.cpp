@@ -1,6 +1,7 @@
 // The generated pictures: every resource the game asks for is built in with the size the
 // window's places need, and the dice faces really show their values.
 #include "app/Resources.h"
+#include "display/DotMatrixDisplay.h"
 #include "game/Layout.h"
 
 #include <QImage>
@@ -80,87 +81,64 @@ double contrast(const QImage& bg, QRect under, const QColor& text) {
 class ArtworkTest : public QObject {
     Q_OBJECT
   private slots:
-    void diceFacesFitTheirPlaces() {
-        const int widths[6] = {81, 76, 74, 75, 76, 80};
-        for (int die = 1; die <= 6; ++die)
-            for (int face = 1; face <= 6; ++face) {
-                const QPixmap p = resources::bitmap(10 * die + face);
-                QVERIFY2(!p.isNull(), qPrintable(QString::number(10 * die + face)));
-                QCOMPARE(p.height(), 78);
-                QCOMPARE(p.width(), widths[die - 1]);
-                // The picture covers its control exactly, so no gap shows around a die.
-                QCOMPARE(p.size(), layout::Dice[std::size_t(die - 1)].px().size());
-                QVERIFY(!p.hasAlphaChannel());
-            }
-        QVERIFY(resources::bitmap(10).isNull());
-        QVERIFY(resources::bitmap(17).isNull());
-        QVERIFY(resources::bitmap(70).isNull());
-    }
-
-    void eachFaceShowsItsValueOnTop() {
-        for (int die = 1; die <= 6; ++die)
-            for (int face = 1; face <= 6; ++face)
-                QCOMPARE(pipsOnTop(resources::bitmap(10 * die + face).toImage()), face);
-    }
-
-    void diceLieOnTheBackgroundAroundThem() {
-        // The corners of a face are table, not die, and match the background under the place.
+    // Each face covers its control exactly, so no gap shows around a die; its corners are
+    // table, matching the background under the place; and it shows its value on top.
+    void diceFaces() {
         const QImage bg = resources::background().toImage();
         for (int die = 1; die <= 6; ++die) {
             const QRect at = layout::Dice[std::size_t(die - 1)].px();
-            const QImage face = resources::bitmap(10 * die + 4).toImage();
-            for (QPoint corner :
-                 {QPoint(0, 0), QPoint(at.width() - 1, 0), QPoint(0, at.height() - 1)}) {
-                const QColor a = face.pixelColor(corner), b = bg.pixelColor(at.topLeft() + corner);
-                QVERIFY(qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 &&
-                        qAbs(a.blue() - b.blue()) <= 2);
+            for (int value = 1; value <= 6; ++value) {
+                const QPixmap p = resources::bitmap(10 * die + value);
+                QVERIFY2(!p.isNull(), qPrintable(QString::number(10 * die + value)));
+                QCOMPARE(p.size(), at.size());
+                QVERIFY(!p.hasAlphaChannel());
+                const QImage face = p.toImage();
+                QCOMPARE(pipsOnTop(face), value);
+                for (QPoint corner :
+                     {QPoint(0, 0), QPoint(at.width() - 1, 0), QPoint(0, at.height() - 1)}) {
+                    const QColor a = face.pixelColor(corner);
+                    const QColor b = bg.pixelColor(at.topLeft() + corner);
+                    QVERIFY(qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 &&
+                            qAbs(a.blue() - b.blue()) <= 2);
+                }
             }
         }
+        for (int id : {10, 17, 70})
+            QVERIFY(resources::bitmap(id).isNull());
     }
 
     void labelTextReadsOnTheArtwork() {
         const QImage bg = resources::background().toImage();
         const QColor white(255, 255, 255), grey(128, 128, 128), gold(255, 230, 0),
             lightRed(255, 128, 128);
-        struct Case {
-            const char* name;
-            QRect at;
-            QColor text;
-        };
+        using namespace layout;
+        // clang-format off
+        struct Case { const char* name; QRect at; QColor text; };
         std::vector<Case> cases{
-            {"Titellist", QRect(320, 4, 160, 18), white},
-            {"Minimera", layout::Minimera.px(), white},
-            {"Avsluta", layout::Avsluta.px(), white},
-            {"lblSett", layout::lblSett.px(), white},
-            {"ShowTime", layout::ShowTime.px(), white},
-            {"lb_User", layout::lb_User.px(), white},
-            {"NyttSpel", layout::NyttSpel.px(), white},
-            {"Undo", layout::Undo.px(), white},
-            {"lbl_Roll", layout::lbl_Roll.px(), white},
-            {"Rolls", layout::Rolls.px(), white},
-            {"Mrolls", layout::Mrolls.px(), QColor(192, 192, 192)},
-            {"Homepage", layout::Homepage.px(), white},
-            {"disp_Bonus", layout::disp_Bonus.px().adjusted(0, 0, -40, 0), white},
-            {"disp_Total", layout::disp_Total.px().adjusted(0, 0, -40, 0), white},
-            {"Bonus", layout::Bonus.px(), lightRed},
-            {"scr_Tot", layout::scr_Tot.px(), gold},
+            {"Titellist", QRect(320, 4, 160, 18), white}, {"Minimera", Minimera.px(), white},
+            {"Avsluta", Avsluta.px(), white},             {"lblSett", lblSett.px(), white},
+            {"ShowTime", ShowTime.px(), white},           {"lb_User", lb_User.px(), white},
+            {"NyttSpel", NyttSpel.px(), white},           {"Undo", Undo.px(), white},
+            {"lbl_Roll", lbl_Roll.px(), white},           {"Rolls", Rolls.px(), white},
+            {"Mrolls", Mrolls.px(), QColor(192, 192, 192)}, {"Homepage", Homepage.px(), white},
+            {"disp_Bonus", disp_Bonus.px().adjusted(0, 0, -40, 0), white},
+            {"disp_Total", disp_Total.px().adjusted(0, 0, -40, 0), white},
+            {"Bonus", layout::Bonus.px(), lightRed},      {"scr_Tot", scr_Tot.px(), gold},
         };
+        // clang-format on
         for (int place = 1; place <= 10; ++place)
-            cases.push_back({"Topp", layout::topp(place).px(), white});
+            cases.push_back({"Topp", topp(place).px(), white});
         for (int id = 1; id <= 20; ++id) {
             // The name's part of the row, left of the score column; grey marks a closed row.
-            QRect name = layout::category(id).px();
-            name.setRight(layout::score(id).px().left() - 4);
+            QRect name = category(id).px();
+            name.setRight(score(id).px().left() - 4);
             cases.push_back({"category", name, grey});
-            cases.push_back({"score", layout::score(id).px(), white});
+            cases.push_back({"score", score(id).px(), white});
         }
         for (const Case& c : cases) {
             const double ratio = contrast(bg, c.at, c.text);
-            QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1 at %2,%3: %4")
-                                                  .arg(QLatin1String(c.name))
-                                                  .arg(c.at.x())
-                                                  .arg(c.at.y())
-                                                  .arg(ratio)));
+            QVERIFY2(ratio >= 4.5, qPrintable(QString::asprintf("%s at %d,%d: %.2f", c.name,
+                                                                c.at.x(), c.at.y(), ratio)));
         }
     }
 
@@ -206,7 +184,7 @@ class ArtworkTest : public QObject {
         QCOMPARE(bg.size(), QSize(800, 600));
         // The message display's strip is dark, so that its white dots read.
         const QImage img = bg.toImage();
-        const QRect dots = twips::rect(600, 8100, 7155 - 600, 8715 - 8100);
+        const QRect dots = DotMatrixDisplay::strip();
         long sum = 0;
         for (int y = dots.top(); y <= dots.bottom(); ++y)
             for (int x = dots.left(); x <= dots.right(); ++x)
