@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -17,35 +18,33 @@ namespace {
 int pipsOnTop(const QImage& face) {
     const int w = face.width(), h = face.height();
     // Ink is dark and grey; the felt, even in shadow, is green.
-    auto ink = [&](int x, int y) {
-        const QColor c = face.pixelColor(x, y);
+    auto ink = [&](QPoint p) {
+        const QColor c = face.pixelColor(p);
         return c.value() < 90 && c.green() - c.red() < 20;
     };
-    std::vector<bool> seen(std::size_t(w * h), false);
+    std::vector<char> seen(std::size_t(w * h), 0);
+    auto visit = [&](QPoint p) {
+        return !std::exchange(seen[std::size_t(p.y() * w + p.x())], char(1));
+    };
     int pips = 0;
     for (int y0 = 0; y0 < h; ++y0)
         for (int x0 = 0; x0 < w; ++x0) {
-            if (seen[std::size_t(y0 * w + x0)] || !ink(x0, y0)) continue;
+            if (!ink({x0, y0}) || !visit({x0, y0})) continue;
             // Flood the spot, summing the brightness of the pixels around it.
             std::vector<QPoint> todo{{x0, y0}};
-            seen[std::size_t(y0 * w + x0)] = true;
             long rim = 0;
             int rimCount = 0, size = 0;
-            while (!todo.empty()) {
+            for (; !todo.empty(); ++size) {
                 const QPoint p = todo.back();
                 todo.pop_back();
-                ++size;
-                for (QPoint d : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-                    const QPoint q = p + d;
-                    if (q.x() < 0 || q.y() < 0 || q.x() >= w || q.y() >= h) continue;
-                    if (ink(q.x(), q.y())) {
-                        if (!seen[std::size_t(q.y() * w + q.x())]) {
-                            seen[std::size_t(q.y() * w + q.x())] = true;
-                            todo.push_back(q);
-                        }
-                    } else {
-                        rim += qGray(face.pixel(q.x(), q.y()));
+                for (QPoint q :
+                     {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)}) {
+                    if (!face.rect().contains(q)) continue;
+                    if (!ink(q)) {
+                        rim += qGray(face.pixel(q));
                         ++rimCount;
+                    } else if (visit(q)) {
+                        todo.push_back(q);
                     }
                 }
             }

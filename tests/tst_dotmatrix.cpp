@@ -74,11 +74,9 @@ class DotMatrixTest : public QObject {
                 expected.set(dotIndex(7, p.x(), p.y()));
             QCOMPARE(Bin2Scroll(QString(7, QLatin1Char(' ')) + character), expected);
         }
-    }
 
-    // "{}" is one heart over two cells, mirrored about the last column of the left half, with
-    // its point at the bottom of that column.
-    void heartSpansTwoCells() {
+        // "{}" is one heart over two cells, mirrored about the last column of the left half,
+        // with its point at the bottom of that column.
         const DotStates dots = Bin2Scroll(u"{}");
         for (int d = 1; d <= 4; ++d)
             for (int y = 0; y < Rows; ++y)
@@ -90,7 +88,7 @@ class DotMatrixTest : public QObject {
     }
 
     // A character without a glyph leaves its cell dark and the following cells in place.
-    void charactersOutsideTheFontKeepTheirCells() {
+    void pagesOfText() {
         const std::pair<QString, int> rows[] = {
             // the text between A and B, the cell of B
             {",", 2},
@@ -107,9 +105,6 @@ class DotMatrixTest : public QObject {
                                               : c == cellOfB ? glyphOf(u'B')
                                                              : DarkCell);
         }
-    }
-
-    void pageBounds() {
         for (const QString& dark : {QString(), QString(13, ' '), QStringLiteral(",;'()&%")})
             QVERIFY(Bin2Scroll(dark).none());
         const DotStates w = Bin2Scroll(QString(20, QLatin1Char('W'))); // only 13 cells drawn
@@ -159,11 +154,11 @@ class DotMatrixTest : public QObject {
         QCOMPARE(window.findChild<QTimer*>("Timer1"), display.timer1());
         QCOMPARE(window.findChild<QTimer*>("SayTimer"), display.sayTimer());
         QCOMPARE(window.findChild<DotMatrixDisplay*>("Digit"), display.dots());
-        QCOMPARE(display.timer1()->interval(), 2000);
-        QVERIFY(!display.timer1()->isSingleShot());
-        QCOMPARE(display.sayTimer()->interval(), 100);
-        QVERIFY(display.sayTimer()->isSingleShot());
-        QVERIFY(!display.timer1()->isActive() && !display.sayTimer()->isActive());
+        const auto timer = [](QTimer* t) {
+            return std::make_tuple(t->interval(), t->isSingleShot(), t->isActive());
+        };
+        QCOMPARE(timer(display.timer1()), std::make_tuple(2000, false, false));
+        QCOMPARE(timer(display.sayTimer()), std::make_tuple(100, true, false));
         QVERIFY(display.dots()->dots().none());
     }
 
@@ -181,42 +176,38 @@ class DotMatrixTest : public QObject {
         QCOMPARE(display.dots()->dots(), Bin2Scroll(u"A"));
         display.Timer1Tick(); // a late tick changes nothing
         QCOMPARE(display.dots()->dots(), Bin2Scroll(u"A"));
-    }
 
-    void timer1TurnsThePagesByItself() {
-        QWidget window;
-        MessageDisplay display(&window);
-        display.Say(letters(27));
+        // Timer1 turns the pages by itself.
+        display.Say(letters(27).toLower());
         display.timer1()->setInterval(1);
         QTRY_VERIFY(!display.timer1()->isActive());
         QCOMPARE(display.dots()->dots(), Bin2Scroll(u"A"));
     }
 
-    void newMessageReplacesThePagingOne_data() {
-        QTest::addColumn<QString>("next");
-        QTest::addColumn<bool>("paging");
-        QTest::newRow("long: its own paging from its first page") << letters(30) << true;
-        QTest::newRow("short: the paging stops") << "TOTAL: 154" << false;
-        QTest::newRow("exactly 13: the paging stops") << letters(13) << false;
-        QTest::newRow("empty: a dark display") << QString() << false;
-    }
     void newMessageReplacesThePagingOne() {
-        QFETCH(QString, next);
-        QFETCH(bool, paging);
-        QWidget window;
-        MessageDisplay display(&window);
-        display.Say(QString(40, QLatin1Char('X')));
-        display.Timer1Tick();
-        // Let the old page time run down by more than a coarse timer's 5% slack of 2 seconds,
-        // so that a restarted Timer1 surely has more time left than the old one.
-        if (paging) QTest::qWait(300);
-        const int before = display.timer1()->remainingTime();
-        display.Say(next);
-        QCOMPARE(display.paging().pageIndex(), 1);
-        QCOMPARE(display.paging().pageText(), next.left(13));
-        QCOMPARE(display.dots()->dots(), Bin2Scroll(next));
-        QCOMPARE(display.timer1()->isActive(), paging);
-        if (paging) QVERIFY(display.timer1()->remainingTime() > before);
+        const std::pair<QString, bool> rows[] = {
+            // the next message, whether it pages
+            {letters(30), true}, // its own paging, from its first page
+            {"TOTAL: 154", false},
+            {letters(13), false},
+            {QString(), false}, // a dark display
+        };
+        for (const auto& [next, paging] : rows) {
+            QWidget window;
+            MessageDisplay display(&window);
+            display.Say(QString(40, QLatin1Char('X')));
+            display.Timer1Tick();
+            // Let the old page time run down by more than a coarse timer's 5% slack of 2
+            // seconds, so that a restarted Timer1 surely has more time left than the old one.
+            if (paging) QTest::qWait(300);
+            const int before = display.timer1()->remainingTime();
+            display.Say(next);
+            QCOMPARE(display.paging().pageIndex(), 1);
+            QCOMPARE(display.paging().pageText(), next.left(13));
+            QCOMPARE(display.dots()->dots(), Bin2Scroll(next));
+            QCOMPARE(display.timer1()->isActive(), paging);
+            if (paging) QVERIFY(display.timer1()->remainingTime() > before);
+        }
     }
 
     void stopEndsPagingAndKeepsThePage() {

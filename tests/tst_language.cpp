@@ -310,24 +310,21 @@ class LanguageTest : public QObject {
     }
 
     void applyToControls() {
-        QWidget main;
-        auto* nytt = new QLabel(&main);
-        nytt->setObjectName("NyttSpel");
-        auto* ones = new QLabel(new QWidget(&main)); // nested deeper than the window's children
-        ones->setObjectName("btn_Ones");
-        QWidget settings;
-        auto* frame2 = new QGroupBox("User", &settings);
-        frame2->setObjectName("Frame2");
-        auto* check2 = new QCheckBox(frame2);
-        check2->setObjectName("Check2");
-        auto* list3 = new QComboBox(frame2);
-        list3->setObjectName("List3");
-        list3->setEditable(true);
-        auto* command1 = new QPushButton(&settings);
-        command1->setObjectName("Command1");
+        const auto make = [](auto* control, const char* name) {
+            control->setObjectName(name);
+            return control;
+        };
+        QWidget main, settings;
         QObject menu;
-        auto* home = new QAction("HOME", &menu);
-        home->setObjectName("www_homepage");
+        auto* nytt = make(new QLabel(&main), "NyttSpel");
+        // Nested deeper than the window's children.
+        auto* ones = make(new QLabel(new QWidget(&main)), "btn_Ones");
+        auto* frame2 = make(new QGroupBox("User", &settings), "Frame2");
+        auto* check2 = make(new QCheckBox(frame2), "Check2");
+        auto* list3 = make(new QComboBox(frame2), "List3");
+        list3->setEditable(true);
+        auto* command1 = make(new QPushButton(&settings), "Command1");
+        auto* home = make(new QAction("HOME", &menu), "www_homepage");
 
         language::LanInputs in;
         in.settingsMode = "all";

@@ -20,6 +20,9 @@
 namespace {
 const QString Options = QStringLiteral("Options");
 const QString PlaySound = QStringLiteral("PlaySound");
+QString programFile(const char* name) {
+    return QStringLiteral(TARNWICK_PROGRAM_DIR "/") + QLatin1String(name);
+}
 const char* const generated[] = {"dice.wav",  "points.wav", "Bonus.wav", "Yahoo2.wav", "Yatzy.wav",
                                  "Laser.wav", "beep.wav",   "pop.wav",   "doink.wav",  "Beep.wav"};
 
@@ -135,6 +138,16 @@ class SoundsTest : public QObject {
         QCOMPARE(r.sounds.currentName(), "Yahoo2.wav");
         QCOMPARE(SoundEffects::fileOf(9), "");
 
+        // The fixed sounds leave the numbered ones alone.
+        r.played().clear();
+        r.sounds.playRefused();
+        r.sounds.playPageBeep();
+        QStringList played;
+        for (const platform::PlayedSound& p : r.played())
+            played << p.path.mid(r.t.program->dir.size() + 1) + (p.wait ? " wait" : "");
+        QCOMPARE(played, (QStringList{"doink.wav", "Beep.wav wait", "Beep.wav"}));
+        QCOMPARE(r.play(0), "Yahoo2.wav");
+
         // A new game forgets the file: the platform is handed the bare directory.
         r.sounds.reset();
         QCOMPARE(r.sounds.number(), 0);
@@ -156,25 +169,28 @@ class SoundsTest : public QObject {
         }
     }
 
-    void switchIsReadAtStartUpOnly() {
+    void switchIsReadAtStartUpAndWrittenAtEveryChange() {
         Rig r;
         QVERIFY(SetINI(Options, PlaySound, profile::No, r.t.ini()));
         QCOMPARE(r.play(1), "dice.wav");
         r.sounds.readSwitch();
         QCOMPARE(r.play(1), "-");
-    }
-
-    void fixedSoundsLeaveTheNumberedOnesAlone() {
-        Rig r;
-        r.sounds.sndA(SoundEffects::Dice);
-        r.played().clear();
-        r.sounds.playRefused();
-        r.sounds.playPageBeep();
-        QStringList played;
-        for (const platform::PlayedSound& p : r.played())
-            played << p.path.mid(r.t.program->dir.size() + 1) + (p.wait ? " wait" : "");
-        QCOMPARE(played, (QStringList{"doink.wav", "Beep.wav wait", "Beep.wav"}));
-        QCOMPARE(r.play(0), "dice.wav");
+        // The Mute box.
+        QVERIFY(r.sounds.setSwitch(true));
+        QCOMPARE(r.stored(), "Yes");
+        QCOMPARE(r.play(6), "Laser.wav");
+        QVERIFY(r.sounds.setSwitch(false));
+        QCOMPARE(r.stored(), "No");
+        QCOMPARE(r.sounds.icon(), resources::SoundOff);
+        QCOMPARE(r.play(6), "-");
+        // A switch that cannot be written still holds for the run.
+        QFile::remove(r.t.ini());
+        QVERIFY(QDir(r.t.dir.path()).mkdir(QStringLiteral("Tarn.ini")));
+        r.sounds.clickSoundPic();
+        QCOMPARE(r.sounds.soundSwitch(), "Yes");
+        QCOMPARE(r.play(1), "dice.wav");
+        QVERIFY(!r.sounds.setSwitch(false));
+        QCOMPARE(r.play(1), "-");
     }
 
     // A click turns "No" into "Yes" and anything else into "No".
@@ -195,32 +211,10 @@ class SoundsTest : public QObject {
         }
     }
 
-    void muteBoxSetsTheSwitch() {
-        Rig r{QString()};
-        QVERIFY(r.sounds.setSwitch(true));
-        QCOMPARE(r.stored(), "Yes");
-        QCOMPARE(r.play(6), "Laser.wav");
-        QVERIFY(r.sounds.setSwitch(false));
-        QCOMPARE(r.stored(), "No");
-        QCOMPARE(r.sounds.icon(), resources::SoundOff);
-        QCOMPARE(r.play(6), "-");
-    }
-
-    void unwritableProfileStillSwitchesForTheRun() {
-        Rig r;
-        QFile::remove(r.t.ini());
-        QVERIFY(QDir(r.t.dir.path()).mkdir(QStringLiteral("Tarn.ini")));
-        r.sounds.clickSoundPic();
-        QCOMPARE(r.sounds.soundSwitch(), "No");
-        QCOMPARE(r.play(1), "-");
-        QVERIFY(!r.sounds.setSwitch(true));
-        QCOMPARE(r.play(1), "dice.wav");
-    }
-
     void generatedFilesAreCleanShortWaves() {
         qint64 total = 0;
         for (const char* name : generated) {
-            const QString path = QDir(QStringLiteral(TARNWICK_PROGRAM_DIR)).filePath(name);
+            const QString path = programFile(name);
             Wave w;
             QVERIFY2(readWave(path, w), name);
             QCOMPARE(w.format, 1);
@@ -248,8 +242,8 @@ class SoundsTest : public QObject {
 
         // Two files whose names differ only in case, and two different beeps.
         Wave low, high;
-        QVERIFY(readWave(QDir(QStringLiteral(TARNWICK_PROGRAM_DIR)).filePath("Beep.wav"), low));
-        QVERIFY(readWave(QDir(QStringLiteral(TARNWICK_PROGRAM_DIR)).filePath("beep.wav"), high));
+        QVERIFY(readWave(programFile("Beep.wav"), low));
+        QVERIFY(readWave(programFile("beep.wav"), high));
         QVERIFY(low.data != high.data);
     }
 
@@ -283,7 +277,7 @@ class SoundsTest : public QObject {
     // The player's own end report is no guide (without an audio device it never comes; with
     // one it may come early): a waiting play lasts the sound's length, no more and no less.
     void realWaitingPlayLastsTheLength() {
-        const QString beep = QDir(QStringLiteral(TARNWICK_PROGRAM_DIR)).filePath("beep.wav");
+        const QString beep = programFile("beep.wav");
         const int length = waveDurationMs(beep);
         QVERIFY(length > 0);
         NullSink device;
