@@ -47,7 +47,7 @@ struct Rig {
     SoundEffects sounds{*t.program};
 };
 
-// A 16-bit PCM wave file, read without the code under test.
+// A 16-bit PCM wave file as our generator writes it, read without the code under test.
 struct Wave {
     int format = 0, channels = 0, rate = 0, bits = 0;
     QByteArray data;
@@ -56,22 +56,14 @@ struct Wave {
 };
 bool readWave(const QString& path, Wave& w) {
     const QByteArray b = readBytes(path);
-    if (!b.startsWith("RIFF") || b.mid(8, 4) != "WAVE") return false;
-    for (qsizetype at = 12; at + 8 <= b.size();) {
-        const char* p = b.constData() + at;
-        const auto size = qsizetype(qFromLittleEndian<quint32>(p + 4));
-        if (b.mid(at, 4) == "fmt " && size >= 16) {
-            w.format = qFromLittleEndian<quint16>(p + 8);
-            w.channels = qFromLittleEndian<quint16>(p + 10);
-            w.rate = int(qFromLittleEndian<quint32>(p + 12));
-            w.bits = qFromLittleEndian<quint16>(p + 22);
-        } else if (b.mid(at, 4) == "data") {
-            w.data = b.mid(at + 8, size);
-            return w.data.size() == size;
-        }
-        at += 8 + size + (size & 1);
-    }
-    return false;
+    const qsizetype fmt = b.indexOf("fmt "), data = b.indexOf("data");
+    if (!b.startsWith("RIFF") || b.mid(8, 4) != "WAVE" || fmt < 0 || data < fmt) return false;
+    w.format = qFromLittleEndian<quint16>(b.constData() + fmt + 8);
+    w.channels = qFromLittleEndian<quint16>(b.constData() + fmt + 10);
+    w.rate = int(qFromLittleEndian<quint32>(b.constData() + fmt + 12));
+    w.bits = qFromLittleEndian<quint16>(b.constData() + fmt + 22);
+    w.data = b.mid(data + 8, qFromLittleEndian<quint32>(b.constData() + data + 4));
+    return w.data.size() == qFromLittleEndian<quint32>(b.constData() + data + 4);
 }
 
 // A wave file with the given header fields, an optional chunk before the data, a declared
