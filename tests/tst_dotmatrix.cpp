@@ -59,7 +59,7 @@ class DotMatrixTest : public QObject {
 
     // Glyphs checked dot by dot against their look, in a cell other than the first, so that
     // the numbering of the dots across cells is checked too.
-    void glyphDotByDot() {
+    void glyphLooks() {
         QList<QPoint> t{{0, 0}, {1, 0}, {3, 0}, {4, 0}}; // (column, row)
         for (int y = 0; y < Rows; ++y)
             t << QPoint(2, y);
@@ -87,10 +87,11 @@ class DotMatrixTest : public QObject {
         QCOMPARE(cellDigits(dots, 1).right(Rows), QString(Rows, QLatin1Char('0')));
     }
 
-    // A character without a glyph leaves its cell dark and the following cells in place.
-    void pagesOfText() {
+    // One page: a character without a glyph leaves its cell dark and the following cells in
+    // place, and only the first 13 characters are drawn.
+    void pageOfText() {
+        // The text between A and B, and the cell B lands in.
         const std::pair<QString, int> rows[] = {
-            // the text between A and B, the cell of B
             {",", 2},
             {"&%;", 4},
             {QStringLiteral("ß"), 2}, // stays one cell, though its capital is two letters
@@ -123,12 +124,10 @@ class DotMatrixTest : public QObject {
         QTest::addColumn<QStringList>("pages");
         const QString second = letters(26).mid(13);
         QTest::newRow("empty") << 0 << QStringList{QString()};
-        QTest::newRow("1") << 1 << QStringList{"A"};
         QTest::newRow("13: at once, never paged") << 13 << QStringList{letters(13)};
         QTest::newRow("14: the 14th alone") << 14 << QStringList{letters(13), "N"};
         QTest::newRow("26") << 26 << QStringList{letters(13), second};
         QTest::newRow("27: the 27th alone") << 27 << QStringList{letters(13), second, "A"};
-        QTest::newRow("40") << 40 << QStringList{letters(13), second, letters(39).mid(26), "N"};
     }
     void pages() {
         QFETCH(int, length);
@@ -185,8 +184,8 @@ class DotMatrixTest : public QObject {
     }
 
     void newMessageReplacesThePagingOne() {
+        // The next message, and whether it pages.
         const std::pair<QString, bool> rows[] = {
-            // the next message, whether it pages
             {letters(30), true}, // its own paging, from its first page
             {"TOTAL: 154", false},
             {letters(13), false},
