@@ -168,6 +168,11 @@ void Main::buildControls() {
     timerIndik_->setInterval(50);
     connect(timerIndik_, &QTimer::timeout, this, &Main::TimerIndikTick);
     display_ = new MessageDisplay(this);
+    // Everything the display says passes here, the delayed total included.
+    connect(display_, &MessageDisplay::said, this, [this](const QString& text) {
+        message = text;
+        emit said(text);
+    });
     display_->setTotalAnnouncement([this] {
         return program_.text(QStringLiteral("d2")) + QStringLiteral(": ") + QString::number(game.total);
     });
@@ -248,11 +253,7 @@ void Main::Logg(const QString& text) { program_.log.AppendLog(text); }
 
 void Main::sndA(int number) { sounds_->sndA(number); }
 
-void Main::Say(const QString& text) {
-    message = text;
-    display_->Say(text);
-    emit said(text);
-}
+void Main::Say(const QString& text) { display_->Say(text); }
 
 QList<QLabel*> Main::toppLabels() const { return {topp_.cbegin(), topp_.cend()}; }
 
