@@ -210,7 +210,8 @@ void frmSettings::layoutPage() {
     command3_->setVisible(page->clearButton);
     command4_->move(command4_->x(), twips::px(page->closeTop));
 
-    // The alarm frame may reach past the window's edge as designed; it ends at the margin.
+    // On the full page the alarm frame's place reaches past the window's edge; it ends at the
+    // margin like the frames above it.
     QRect alarm = page->frame7.px();
     alarm.setRight(qMin(alarm.right(), width() - twips::px(Margin) - 1));
     frame7_->setGeometry(alarm);
