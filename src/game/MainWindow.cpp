@@ -87,7 +87,7 @@ void Main::buildControls() {
         topp_.append(t);
     }
     lbUser_ = add<ClickLabel>(QStringLiteral("lb_User"), lb_User.px());
-    lbUser_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    lbUser_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(lbUser_, &ClickLabel::clicked, this, &Main::lb_UserClick);
 
     for (int die = 1; die <= 6; ++die) {
