@@ -190,6 +190,7 @@ private slots:
         g.main->TimerPlayTick();
         g.main->TimerPlayTick();
         QCOMPARE(g.main->game.playSeconds, qint16(2));
+        g.t.scripted.boxes.yesNoAnswers = {true}; // the new game is confirmed
         g.main->NyttSpel(); // an abandoned game: the count runs on from the new game's start
         QCOMPARE(g.main->game.playSeconds, qint16(0));
         QVERIFY(timer->isActive());

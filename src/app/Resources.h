@@ -13,6 +13,7 @@ QPixmap iconPixmap(int id);
 QCursor cursor(int id);
 QPixmap background();
 
-inline constexpr int SoundOn = 67, SoundOff = 68, ErrorIcon = 72, WindowIcon = 73,
+inline constexpr int SoundOn = 67, SoundOff = 68, AlarmIcon = 69, UserIcon = 70, SettingsIcon = 71,
+                     ErrorIcon = 72, WindowIcon = 73,
                      PointingHand = 74;
 } // namespace resources

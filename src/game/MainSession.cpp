@@ -6,7 +6,6 @@
 #include "game/MainWindow.h"
 #include "display/MessageDisplay.h"
 #include "display/SoundEffects.h"
-#include "language/LanguageFile.h"
 #include "scores/TopTen.h"
 #include "scores/TopTenLabels.h"
 #include "settings/Profile.h"
@@ -47,9 +46,9 @@ void Main::Restart() {
         mrolls_->clear();
         game.playSeconds = 0;
 
-        // The settings window selects the language when it loads; until it is loaded this
-        // selects it in its place.
-        language::useSelectedLanguage(program_);
+        // Loading the settings window selects and applies the language, so it is loaded here,
+        // hidden, before the first message; once loaded it is left as it is.
+        loadSettings();
 
         game.onTable.fill(false);
         game.dice.fill(0);

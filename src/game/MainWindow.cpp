@@ -66,9 +66,13 @@ void Main::buildControls() {
     caption(titellist_, QStringLiteral("Tarnwick 2000"), fonts::verdana(9.75, true),
             Qt::AlignCenter);
     add<ClickLabel>(QStringLiteral("Logo"), Logo.px());
-    add<ClickLabel>(QStringLiteral("ShowTime"), ShowTime.px())->setAlignment(Qt::AlignCenter);
+    showTime_ = add<ClickLabel>(QStringLiteral("ShowTime"), ShowTime.px());
+    showTime_->setAlignment(Qt::AlignCenter);
+    connect(showTime_, &ClickLabel::clicked, this, &Main::ShowTimeClick);
     add<ClickLabel>(QStringLiteral("lblHelp"), lblHelp.px());
-    add<ClickLabel>(QStringLiteral("lblSett"), lblSett.px());
+    auto* lblSett = add<ClickLabel>(QStringLiteral("lblSett"), layout::lblSett.px());
+    caption(lblSett, QStringLiteral("Settings"), fonts::verdana(9.75, true), Qt::AlignCenter);
+    connect(lblSett, &ClickLabel::clicked, this, &Main::lblSettClick);
     auto* minimera = add<ClickLabel>(QStringLiteral("Minimera"), Minimera.px());
     caption(minimera, QStringLiteral("_"), fonts::verdana(9.75, true), Qt::AlignCenter);
     connect(minimera, &ClickLabel::clicked, this, &QWidget::showMinimized);
@@ -82,7 +86,9 @@ void Main::buildControls() {
         t->setFont(fonts::verdana(8.25));
         topp_.append(t);
     }
-    add<ClickLabel>(QStringLiteral("lb_User"), lb_User.px());
+    lbUser_ = add<ClickLabel>(QStringLiteral("lb_User"), lb_User.px());
+    lbUser_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    connect(lbUser_, &ClickLabel::clicked, this, &Main::lb_UserClick);
 
     for (int die = 1; die <= 6; ++die) {
         auto* image = add<ClickLabel>(QStringLiteral("Image%1").arg(die), Dice[die - 1].px());
@@ -154,8 +160,9 @@ void Main::buildControls() {
     // The error indicator opens the log, where the failure was written.
     connect(errorPic, &ClickLabel::clicked, this, [this] { program_.platform.shell.open(program_.log.path()); });
     errorPic_ = errorPic;
-    soundPic_ = add<QLabel>(QStringLiteral("SoundPic"), layout::SoundPic.px());
+    soundPic_ = add<ClickLabel>(QStringLiteral("SoundPic"), layout::SoundPic.px());
     soundPic_->setScaledContents(true);
+    connect(soundPic_, &ClickLabel::clicked, this, &Main::SoundPicClick);
     add<ClickLabel>(QStringLiteral("Homepage"), layout::Homepage.px());
 
     // Labels paint their text in their own colour over the artwork.
@@ -168,6 +175,11 @@ void Main::buildControls() {
     timerIndik_->setInterval(50);
     connect(timerIndik_, &QTimer::timeout, this, &Main::TimerIndikTick);
     display_ = new MessageDisplay(this);
+    // Everything the display says passes here, the delayed total included.
+    connect(display_, &MessageDisplay::said, this, [this](const QString& text) {
+        message = text;
+        emit said(text);
+    });
     display_->setTotalAnnouncement([this] {
         return program_.text(QStringLiteral("d2")) + QStringLiteral(": ") + QString::number(game.total);
     });
@@ -181,6 +193,10 @@ void Main::buildControls() {
     timerEnd_->setInterval(1500);
     timerEnd_->setSingleShot(true);
     connect(timerEnd_, &QTimer::timeout, this, &Main::TimerEndTick);
+    timer3_ = new QTimer(this);
+    timer3_->setObjectName(QStringLiteral("Timer3"));
+    timer3_->setInterval(1800);
+    connect(timer3_, &QTimer::timeout, this, &Main::Timer3Tick);
 }
 
 void Main::load() {
@@ -192,6 +208,8 @@ void Main::load() {
             findChild<QWidget*>(QLatin1String(name))->setCursor(hand);
         indicatorPhase = -1;
 
+        // The clock runs from the start; its first tick stops it when the player turned it off.
+        timer3_->start();
         const QString ini = program_.iniPath();
         clockSwitch = profile::yesNo(profile::ruleN(GetINI(Options, QStringLiteral("ShowTime"), ini)));
         alarmArmed = GetINI(QStringLiteral("Alarm"), QStringLiteral("status"), ini) == QLatin1String("On");
@@ -248,11 +266,7 @@ void Main::Logg(const QString& text) { program_.log.AppendLog(text); }
 
 void Main::sndA(int number) { sounds_->sndA(number); }
 
-void Main::Say(const QString& text) {
-    message = text;
-    display_->Say(text);
-    emit said(text);
-}
+void Main::Say(const QString& text) { display_->Say(text); }
 
 QList<QLabel*> Main::toppLabels() const { return {topp_.cbegin(), topp_.cend()}; }
 

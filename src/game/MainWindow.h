@@ -8,10 +8,13 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class ClickLabel;
 class FilledCircle;
+class frmMeny;
+class frmSettings;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -66,6 +69,27 @@ public:
     // Appends an event to the log.
     void Logg(const QString& text);
 
+    // The settings window: null while it is not loaded. Openers unload it and load it afresh
+    // on the page they name, so every opening reads Tarn.ini and applies the language again.
+    frmSettings* settingsWindow() const { return settings_; }
+    void loadSettings(); // hidden, unless it is loaded already
+    void openSettings(const QString& mode);
+    void unloadSettings();
+    void lblSettClick();
+    void lb_UserClick();
+    void ShowTimeClick();
+    void SoundPicClick();
+
+    // The hidden window with the pop-up menus, created on first use.
+    frmMeny* meny();
+
+    // The clock in the title bar and the alarm.
+    void Timer3Tick();
+    void setClockShown(bool on);
+
+    // Hides the marker beside the suggested category.
+    void hideRedSquare();
+
     GameState game;
 
     // Values that outlive a game.
@@ -80,6 +104,12 @@ public:
     SoundEffects& sounds() { return *sounds_; }
     scores::TopTen& topTen() { return *topTen_; }
     QList<QLabel*> toppLabels() const;
+    MessageDisplay& display() { return *display_; }
+    ClickLabel* soundPic() const { return soundPic_; }
+    ClickLabel* userLabel() const { return lbUser_; }
+
+    // Opens the translation wizard; empty while the game has none.
+    std::function<void()> showTranslationWizard;
 
 signals:
     void said(const QString& text);
@@ -98,6 +128,8 @@ private:
 
     void showMrolls();
     void clearDrag();
+    void showClock();
+    void fireAlarm();
 
     template <class W, class... Args> W* add(const QString& name, const QRect& at, Args&&... args);
 
@@ -121,13 +153,18 @@ private:
     QLabel* titellist_ = nullptr;
     QLabel* errorPic_ = nullptr;
     QLabel* backgrPic_ = nullptr;
-    QLabel* soundPic_ = nullptr;
+    ClickLabel* soundPic_ = nullptr;
+    ClickLabel* showTime_ = nullptr;
+    ClickLabel* lbUser_ = nullptr;
+    frmSettings* settings_ = nullptr;
+    frmMeny* meny_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QLineEdit* text1_ = nullptr;
     QTimer* timerIndik_ = nullptr;
     QTimer* timerEnd_ = nullptr;
     QTimer* timerPlay_ = nullptr;
+    QTimer* timer3_ = nullptr;
 
     // The drag across the dice: started by a press on the window background.
     bool pickDrag_ = false;
