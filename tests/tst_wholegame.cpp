@@ -114,6 +114,8 @@ private slots:
         QCOMPARE(said.count(QStringLiteral("New game")), 1);
         QCOMPARE(g.main->findChild<QLabel*>("Topp01")->text(), QStringLiteral("1. 606 Anna"));
         QVERIFY(g.main->findChild<QLabel*>("Topp01")->font().bold());
+        QTest::mouseClick(g.label("Topp01"), Qt::LeftButton);
+        QCOMPARE(g.main->selectedPlace, 1);
         int inputs = 0, messages = 0;
         for (const auto& box : g.t.scripted.boxes.shown) {
             inputs += box.kind == platform::RecordedBox::Input;

@@ -133,3 +133,5 @@ void Main::TimerIndikTick() {
 void Main::Command1Click() { game.rollsLeft = 1; }
 
 void Main::Command2Click() { Say(text1_->text()); }
+
+void Main::ToppClick(int place) { selectedPlace = place; }

@@ -84,6 +84,7 @@ void Main::buildControls() {
         auto* t = add<ClickLabel>(QStringLiteral("Topp%1").arg(place, 2, 10, QLatin1Char('0')),
                                   topp(place).px());
         t->setFont(fonts::verdana(8.25));
+        connect(t, &ClickLabel::clicked, this, [this, place] { ToppClick(place); });
         topp_.append(t);
     }
     lbUser_ = add<ClickLabel>(QStringLiteral("lb_User"), lb_User.px());
@@ -104,7 +105,8 @@ void Main::buildControls() {
     caption(rollWord, QStringLiteral("Roll"), fonts::verdana(12, true), Qt::AlignCenter);
     rollWord->setAttribute(Qt::WA_TransparentForMouseEvents);
     undo_ = add<ClickLabel>(QStringLiteral("Undo"), layout::Undo.px());
-    caption(undo_, QStringLiteral("Undo"), fonts::verdana(9.75, true), Qt::AlignCenter);
+    // No language has a word for it, so it shows the sign every player reads as "undo".
+    caption(undo_, QStringLiteral("\u21BA"), fonts::verdana(14, true), Qt::AlignCenter);
     undo_->setEnabled(false);
     connect(roll_, &ClickLabel::clicked, this, &Main::Roll);
     connect(undo_, &ClickLabel::clicked, this, &Main::UndoClick);
@@ -163,7 +165,8 @@ void Main::buildControls() {
     soundPic_ = add<ClickLabel>(QStringLiteral("SoundPic"), layout::SoundPic.px());
     soundPic_->setScaledContents(true);
     connect(soundPic_, &ClickLabel::clicked, this, &Main::SoundPicClick);
-    add<ClickLabel>(QStringLiteral("Homepage"), layout::Homepage.px());
+    auto* homepage = add<ClickLabel>(QStringLiteral("Homepage"), layout::Homepage.px());
+    caption(homepage, QStringLiteral("www"), fonts::verdana(8.25, true), Qt::AlignCenter);
 
     // Labels paint their text in their own colour over the artwork.
     for (QLabel* l : findChildren<QLabel*>())

@@ -46,6 +46,10 @@ public:
     void Command1Click();
     void Command2Click();
 
+    // A click on a top-10 row: records its place (1..10) as the one to send.
+    void ToppClick(int place);
+    int selectedPlace = 0;
+
     // Dice: the roll, picking up and putting back, and the play time.
     void Roll();
     void ImageClick(int die); // die 1..6
