@@ -47,8 +47,12 @@ void Main::Restart() {
         game.playSeconds = 0;
 
         // Loading the settings window selects and applies the language, so it is loaded here,
-        // hidden, before the first message; once loaded it is left as it is.
-        loadSettings();
+        // hidden, before the first message, with no page laid out; once loaded it is left as
+        // it is.
+        if (!settings_) {
+            program_.settingsMode.clear();
+            loadSettings();
+        }
 
         game.onTable.fill(false);
         game.dice.fill(0);
