@@ -63,10 +63,12 @@ private slots:
         QCOMPARE(GetINI(section, key, file()), expected);
     }
 
-    void missingFileReadsEmptyAndIsNotCreated() {
+    void onlyAnExistingRegularFileHoldsValues() {
         QCOMPARE(get("Options", "PlaySound", file()), QString());
-        QVERIFY(!QFile::exists(file()));
+        QVERIFY(!QFile::exists(file())); // reading does not create it
         QCOMPARE(get("A", "k", dir_.filePath("nodir/Tarn.ini")), QString());
+        QCOMPARE(get("A", "k", QStringLiteral("/dev/zero")), QString());
+        QVERIFY(!SetINI("A", "k", "1", QStringLiteral("/dev/null")));
     }
 
     void longValueIsCut() {
@@ -186,11 +188,6 @@ private slots:
         QVERIFY(!written);
         QCOMPARE(readBytes(file()), original);
         QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), QStringList{"Tarn.ini"});
-    }
-
-    void devicesAreNotProfileFiles() {
-        QCOMPARE(get("A", "k", QStringLiteral("/dev/zero")), QString());
-        QVERIFY(!SetINI("A", "k", "1", QStringLiteral("/dev/null")));
     }
 
     void permissionsAreKept() {
