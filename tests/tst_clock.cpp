@@ -18,11 +18,11 @@ struct TickingBoxes : platform::ScriptedBoxes {
     }
     std::function<void()> whileOpen;
 };
+// A base of its own, so that the boxes exist before TestGame makes the window on them.
 struct WithTickingBoxes {
     TickingBoxes alarmBoxes;
 };
 
-// Made before the game's window, so that the window's program shows its boxes.
 struct Clock : WithTickingBoxes, TestGame {
     explicit Clock(const QByteArray& ini)
         : TestGame(ini, [this](TestProgram& t) {

@@ -10,7 +10,6 @@
 
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 class ProfileTest : public QObject {
     Q_OBJECT
