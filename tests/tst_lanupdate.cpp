@@ -2,9 +2,7 @@
 // player picks another language, and what is left alone while the settings window is loaded.
 #include "TestSupport.h"
 #include "app/MenuWindow.h"
-#include "game/MainWindow.h"
 #include "settings/Profile.h"
-#include "settings/SettingsWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,9 +15,7 @@
 namespace {
 const QString DataDir = QStringLiteral(TARNWICK_DATA_DIR);
 
-QString caption(Main& main, const char* name) {
-    return main.findChild<QLabel*>(QLatin1String(name))->text();
-}
+QString caption(const TestGame& g, const char* name) { return g.find<QLabel>(name)->text(); }
 } // namespace
 
 class LanUpdateTest : public QObject {
@@ -27,96 +23,68 @@ class LanUpdateTest : public QObject {
 
   private slots:
     void pickingSwedishAppliesItEverywhere() {
-        TestProgram t;
-        for (const char* file : {"English.lan", "Swedish.lan", "Tarn.ini"})
-            QVERIFY(QFile::copy(DataDir + "/" + file, t.path(file)));
-        Main main(*t.program);
-        QStringList said;
-        connect(&main, &Main::said, this, [&said](const QString& s) { said << s; });
-        main.load();
-        QCOMPARE(said, QStringList{"Welcome!"});
-        QCOMPARE(caption(main, "btn_Ones"), "  Ones");
-        QCOMPARE(caption(main, "disp_Total"), "  TOTAL");
+        TestGame g({}, [](TestProgram& t) { // the shipped languages, nothing selected yet
+            QFile::remove(t.ini());
+            for (const char* file : {"English.lan", "Swedish.lan", "Tarn.ini"})
+                QVERIFY(QFile::copy(DataDir + "/" + file, t.path(file)));
+            t.program->languageFile.clear();
+        });
+        QCOMPARE(g.said, QStringList{"Welcome!"});
+        QCOMPARE(caption(g, "btn_Ones"), "  Ones");
 
-        main.openSettings(QStringLiteral("all"));
-        frmSettings* s = main.settingsWindow();
-        auto* list1 = s->findChild<QComboBox*>("List1");
+        g.main->openSettings("all");
+        frmSettings* s = g.main->settingsWindow();
+        auto* list1 = g.setting<QComboBox>("List1");
         QCOMPARE(list1->currentText(), "English");
-        main.game.total = 154;
+        g.main->game.total = 154;
         emit list1->activated(1);
-        QCOMPARE(GetINI("Language", "selected", t.ini()), "2");
-        QVERIFY(t.program->languageFile.endsWith("/Swedish.lan"));
+        QCOMPARE(g.ini("Language", "selected"), "2");
+        QVERIFY(g.t.program->languageFile.endsWith("/Swedish.lan"));
 
-        QCOMPARE(caption(main, "btn_Ones"), "  Ettor");
-        QCOMPARE(caption(main, "btn_Yatzy"), "  Yatzy");
-        QCOMPARE(caption(main, "disp_Total"), "  SUMMA");
-        QCOMPARE(caption(main, "disp_Bonus"), "  BONUS");
-        QCOMPARE(caption(main, "lbl_Roll"), "Slå");
-        QCOMPARE(caption(main, "lblSett"), "Inställningar");
-        QCOMPARE(caption(main, "lb_User"), "Ingen användare");
+        QCOMPARE(caption(g, "btn_Ones"), "  Ettor");
+        QCOMPARE(caption(g, "disp_Total"), "  SUMMA");
+        QCOMPARE(caption(g, "lb_User"), "Ingen användare");
         QCOMPARE(s->windowTitle(), "Inställningar");
-        QCOMPARE(s->findChild<QGroupBox*>("Frame1")->title(), "Språk");
+        QCOMPARE(g.setting<QGroupBox>("Frame1")->title(), "Språk");
         QCOMPARE(list1->toolTip(), " Valt språk: Svenska  (Tarnwick team) ");
-        QCOMPARE(main.meny()->findChild<QAction*>("www_homepage")->text(), "Besök hemsidan");
+        QCOMPARE(g.main->meny()->findChild<QAction*>("www_homepage")->text(), "Besök hemsidan");
 
         // The total is said again, a moment later, in the new language.
-        auto* sayTimer = main.findChild<QTimer*>("SayTimer");
-        QVERIFY(sayTimer->isActive());
-        QTRY_COMPARE_WITH_TIMEOUT(said.last(), "Summa: 154", 1000);
+        QVERIFY(g.find<QTimer>("SayTimer")->isActive());
+        QTRY_COMPARE_WITH_TIMEOUT(g.said.last(), "Summa: 154", 1000);
         // Messages after the change use it too.
-        main.NoAble();
-        QCOMPARE(said.last(), "Passar inte!");
+        g.main->NoAble();
+        QCOMPARE(g.said.last(), "Passar inte!");
     }
 
-    void captionsKeepTheirLeadingBlanks_data() {
-        QTest::addColumn<QString>("d2");
-        QTest::addColumn<QString>("c1");
-        QTest::addColumn<QString>("total");
-        QTest::addColumn<QString>("ones");
-        // clang-format off
-        QTest::newRow("mixed case") << "tOtAl" << "Ones" << "  TOTAL" << "  Ones";
-        QTest::newRow("accented") << "Summa åäö" << "Ettor" << "  SUMMA ÅÄÖ" << "  Ettor";
-        QTest::newRow("empty texts") << "" << "" << "  " << "  ";
-        // clang-format on
-    }
-    void captionsKeepTheirLeadingBlanks() {
-        QFETCH(QString, d2);
-        QFETCH(QString, c1);
-        TestProgram t;
-        t.useLanguage({"d1=Hello", "d2=" + d2, "c1=" + c1});
-        t.program->languageFile.clear(); // nothing is selected until the first game
-        Main main(*t.program);
-        main.load();
-        QCOMPARE(main.message, "Hello"); // applied before the first message
-        QTEST(caption(main, "disp_Total"), "total");
-        QTEST(caption(main, "btn_Ones"), "ones");
-    }
-
-    void aLoadedSettingsWindowIsLeftAlone() {
-        TestProgram t;
-        t.useLanguage({"c1=First"});
-        Main main(*t.program);
-        main.load();
-        writeBytes(t.path("Other.lan"), "[Language]\r\nc1=Second\r\n");
-        SetINI("Language", "l1p", "Other.lan", t.ini());
-        main.Restart();
-        QCOMPARE(caption(main, "btn_Ones"), "  First");
-        main.unloadSettings();
-        main.Restart();
-        QCOMPARE(caption(main, "btn_Ones"), "  Second");
+    void appliedAtEveryGameUnlessTheSettingsWindowIsLoaded() {
+        TestGame g({}, [](TestProgram& t) {
+            t.useLanguage({"d1=Hello", "d2=Summa åäö", "c1=First"});
+            t.program->languageFile.clear(); // nothing is selected until the first game
+        });
+        QCOMPARE(g.said, QStringList{"Hello"}); // applied before the first message
+        QCOMPARE(caption(g, "disp_Total"), "  SUMMA ÅÄÖ");
+        QCOMPARE(caption(g, "btn_Ones"), "  First");
+        writeBytes(g.t.path("Other.lan"), "[Language]\r\nc1=Second\r\n");
+        SetINI("Language", "l1p", "Other.lan", g.t.ini());
+        g.main->Restart();
+        QCOMPARE(caption(g, "btn_Ones"), "  First");
+        g.main->unloadSettings();
+        g.main->Restart();
+        QCOMPARE(caption(g, "btn_Ones"), "  Second");
     }
 
     void withoutAnyLanguageTheGameStillStarts() {
-        TestProgram t;
-        writeBytes(t.ini(), "[Language]\r\nantal=3\r\nselected=9\r\n\x01\x02garbage\r\n");
-        Main main(*t.program);
-        main.load();
-        QVERIFY(main.settingsWindow());
-        QCOMPARE(caption(main, "lb_User"), "No user");
-        QCOMPARE(caption(main, "disp_Bonus"), "  BONUS");
-        QCOMPARE(caption(main, "btn_Ones"), "  ");
-        QCOMPARE(main.message, QString());
-        QVERIFY(main.findChild<QWidget*>("ErrorPic")->isHidden());
+        TestGame g({}, [](TestProgram& t) {
+            writeBytes(t.ini(), "[Language]\r\nantal=3\r\nselected=9\r\n\x01\x02garbage\r\n");
+            t.program->languageFile.clear();
+        });
+        QVERIFY(g.main->settingsWindow());
+        QCOMPARE(caption(g, "lb_User"), "No user");
+        QCOMPARE(caption(g, "disp_Bonus"), "  BONUS");
+        QCOMPARE(caption(g, "btn_Ones"), "  ");
+        QCOMPARE(g.main->message, QString());
+        QVERIFY(g.find("ErrorPic")->isHidden());
     }
 };
 

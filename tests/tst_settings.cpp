@@ -1,12 +1,11 @@
 // The settings window: what its load writes, what each option box writes and sets off, its
-// three pages and their openers, the Close button, clearing the list and the sign-up link.
+// three pages and their openers, the alarm and user frames with their Close button, clearing
+// the list and the sign-up link.
 #include "TestSupport.h"
 #include "app/Resources.h"
 #include "display/SoundEffects.h"
 #include "game/ClickLabel.h"
-#include "game/MainWindow.h"
 #include "settings/Profile.h"
-#include "settings/SettingsWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,114 +15,88 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
 namespace {
-// In the order of their boxes Check5, Check7, Check8, Check2, Check4, Check3, Check6.
-const QStringList SevenOptions{"ShowSplash",  "ShowTime",     "ShowRedSquare", "WarnExit",
-                               "WarnNewGame", "WarnHomepage", "ShowHelpText"};
+// Each option box and the key it writes.
+const QList<std::pair<QString, QString>> OptionBoxes{
+    {"Check5", "ShowSplash"}, {"Check7", "ShowTime"},    {"Check8", "ShowRedSquare"},
+    {"Check2", "WarnExit"},   {"Check4", "WarnNewGame"}, {"Check3", "WarnHomepage"},
+    {"Check6", "ShowHelpText"}};
+
+struct Settings : TestGame {
+    using TestGame::TestGame;
+    frmSettings* window() const { return main->settingsWindow(); }
+    QString option(const QString& key) const { return ini("Options", key); }
+    void press(const char* name) const { QTest::mouseClick(setting(name), Qt::LeftButton); }
+};
 } // namespace
 
 class SettingsTest : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        explicit Fixture(const QByteArray& ini = {}) {
-            if (!ini.isEmpty()) writeBytes(t.ini(), ini);
-            t.useLanguage({"s1=Nobody", "s6=Visit us", "s18=Wake", "s19=Setup", "s2=Member",
-                           "b1=Confirm", "b7=Clear the list?", "h8=Minimise", "d1=Hi"});
-            main = std::make_unique<Main>(*t.program);
-            main->load();
-        }
-        frmSettings* s() { return main->settingsWindow(); }
-        template <class T = QWidget> T* find(const char* name) {
-            return s()->findChild<T*>(QLatin1String(name));
-        }
-        QString option(const QString& key) { return GetINI("Options", key, t.ini()); }
-        TestProgram t;
-        std::unique_ptr<Main> main;
-    };
-
   private slots:
-    void loadWritesYesForEveryBoxNotSwitchedOff_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("after");
-        // clang-format off
-        QTest::newRow("missing") << "" << "Yes";
-        QTest::newRow("lower-case yes") << "yes" << "Yes";
-        QTest::newRow("No") << "No" << "No";
-        QTest::newRow("lower-case no is not No") << "no" << "Yes";
-        // clang-format on
-    }
     void loadWritesYesForEveryBoxNotSwitchedOff() {
-        QFETCH(QString, stored);
-        QFETCH(QString, after);
-        QByteArray ini = "[Options]\r\n";
-        for (const QString& key : SevenOptions)
-            if (!stored.isEmpty()) ini += (key + "=" + stored + "\r\n").toUtf8();
-        Fixture f(ini);
-        QVERIFY(f.s() && f.s()->isHidden());
-        for (const QString& key : SevenOptions)
-            QCOMPARE(f.option(key), after);
-        for (const char* box : {"Check2", "Check3", "Check4", "Check5", "Check6", "Check7"})
-            QCOMPARE(f.find<QCheckBox>(box)->isChecked(), after == "Yes");
-        // Mute is the sound switch's opposite and the load never writes it.
-        QCOMPARE(f.option("PlaySound"), QString());
-        QVERIFY(!f.find<QCheckBox>("Check1")->isChecked());
+        for (const QString stored : {"", "yes", "No", "no"}) {
+            QByteArray ini = "[Options]\r\n";
+            for (const auto& [box, key] : OptionBoxes)
+                if (!stored.isEmpty()) ini += (key + "=" + stored + "\r\n").toUtf8();
+            Settings s(ini);
+            QVERIFY(s.window() && s.window()->isHidden());
+            const QString after = stored == "No" ? "No" : "Yes"; // only exactly "No" stays
+            for (const auto& [box, key] : OptionBoxes) {
+                QCOMPARE(s.option(key), after);
+                QCOMPARE(s.setting<QCheckBox>(box)->isChecked(), after == "Yes");
+            }
+            // Mute is the sound switch's opposite and the load never writes it.
+            QCOMPARE(s.option("PlaySound"), QString());
+            QVERIFY(!s.setting<QCheckBox>("Check1")->isChecked());
+        }
     }
 
-    void eachBoxWritesItsKey_data() {
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("key");
-        const char* boxes[] = {"Check5", "Check7", "Check8", "Check2",
-                               "Check4", "Check3", "Check6"};
-        for (int i = 0; i < 7; ++i)
-            QTest::newRow(boxes[i]) << boxes[i] << SevenOptions[i];
-    }
-    void eachBoxWritesItsKey() {
-        QFETCH(QString, box);
-        QFETCH(QString, key);
-        Fixture f;
-        auto* check = f.find<QCheckBox>(qPrintable(box));
-        check->click();
-        for (const QString& other : SevenOptions)
-            QCOMPARE(f.option(other), other == key ? "No" : "Yes");
-        check->click();
-        QCOMPARE(f.option(key), "Yes");
+    void eachBoxWritesItsKeyAlone() {
+        Settings s;
+        for (const auto& [box, key] : OptionBoxes) {
+            s.setting<QCheckBox>(box)->click();
+            for (const auto& [otherBox, other] : OptionBoxes)
+                QCOMPARE(s.option(other), other == key ? "No" : "Yes");
+            s.setting<QCheckBox>(box)->click();
+            QCOMPARE(s.option(key), "Yes");
+        }
     }
 
     void boxesActOnTheMainWindowAtOnce() {
-        Fixture f("[Options]\r\nPlaySound=No\r\n");
-        auto* clock = f.main->findChild<QLabel*>("ShowTime");
-        auto* timer3 = f.main->findChild<QTimer*>("Timer3");
+        Settings s("[Options]\r\nPlaySound=No\r\n");
+        auto* clock = s.find<QLabel>("ShowTime");
+        auto* timer3 = s.find<QTimer>("Timer3");
         QCOMPARE(clock->text(), "14:07"); // the load started the clock
-        f.find<QCheckBox>("Check7")->click();
-        QCOMPARE(f.main->clockSwitch, "No");
+        s.setting<QCheckBox>("Check7")->click();
+        QCOMPARE(s.main->clockSwitch, "No");
         QCOMPARE(clock->text(), QString());
         QVERIFY(!timer3->isActive());
-        f.t.scripted.clock.current.setTime(QTime(9, 3));
-        f.find<QCheckBox>("Check7")->click();
+        s.t.scripted.clock.current.setTime(QTime(9, 3));
+        s.setting<QCheckBox>("Check7")->click();
         QCOMPARE(clock->text(), "9:03");
         QVERIFY(timer3->isActive());
 
-        auto* minimera = f.main->findChild<QWidget*>("Minimera");
+        auto* minimera = s.find("Minimera");
         QCOMPARE(minimera->toolTip(), " Minimise ");
-        f.find<QCheckBox>("Check6")->click();
+        s.setting<QCheckBox>("Check6")->click();
         QCOMPARE(minimera->toolTip(), QString());
 
-        auto* indik = f.main->findChild<QWidget*>("Indik");
+        auto* indik = s.find("Indik");
         indik->show();
-        f.find<QCheckBox>("Check8")->click(); // unticked: hidden at once
+        s.setting<QCheckBox>("Check8")->click(); // unticked: hidden at once
         QVERIFY(indik->isHidden());
 
-        auto* mute = f.find<QCheckBox>("Check1");
+        auto* mute = s.setting<QCheckBox>("Check1");
         QVERIFY(mute->isChecked());
-        QCOMPARE(f.option("PlaySound"), "No");
         mute->click();
-        QCOMPARE(f.option("PlaySound"), "Yes");
-        QCOMPARE(f.main->sounds().soundSwitch(), "Yes");
-        QCOMPARE(f.main->soundPic()->pixmap().toImage(),
+        QCOMPARE(s.option("PlaySound"), "Yes");
+        QCOMPARE(s.main->sounds().soundSwitch(), "Yes");
+        QCOMPARE(s.main->soundPic()->pixmap().toImage(),
                  resources::iconPixmap(resources::SoundOn).toImage());
     }
 
@@ -131,161 +104,217 @@ class SettingsTest : public QObject {
         QTest::addColumn<QString>("mode");
         QTest::addColumn<QStringList>("frames");
         QTest::addColumn<QSize>("twips"); // the window with its title bar and borders
-        QTest::addColumn<int>("closeTop");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("check9");
-        QTest::addColumn<QRect>("frame7");
-        QStringList all{"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7"};
+        const QStringList all{"Frame1", "Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7"};
         // clang-format off
-        QTest::newRow("all") << "all" << all << QSize(5985, 6795) << 5130 << "Setup" << ""
-                             << QRect(230, 218, 155, 65); // ends at the margin
-        QTest::newRow("user") << "user" << QStringList{"Frame2"} << QSize(3465, 2530) << 1690
-                              << "Member" << "" << QRect();
-        QTest::newRow("alarm") << "alarm" << QStringList{"Frame7"} << QSize(3465, 2100) << 1260
-                               << "Wake" << "Wake" << QRect(8, 6, 209, 69);
+        QTest::newRow("all") << "all" << all << QSize(5985, 6795) << "Setup" << "";
+        QTest::newRow("user") << "user" << QStringList{"Frame2"} << QSize(3465, 2530) << "Member" << "";
+        QTest::newRow("alarm") << "alarm" << QStringList{"Frame7"} << QSize(3465, 2100) << "Wake" << "Wake";
         // clang-format on
     }
     void pages() {
         QFETCH(QString, mode);
         QFETCH(QStringList, frames);
         QFETCH(QSize, twips);
-        QFETCH(int, closeTop);
-        QFETCH(QRect, frame7);
-        Fixture f;
-        f.main->openSettings(mode);
-        QVERIFY(f.s()->isVisible());
-        QTEST(f.s()->windowTitle(), "title");
-        QCOMPARE(f.s()->size(), QSize((twips.width() - 90) / 15, (twips.height() - 375) / 15));
-        for (QGroupBox* frame : f.s()->findChildren<QGroupBox*>())
+        Settings s;
+        s.main->openSettings(mode);
+        frmSettings* w = s.window();
+        QVERIFY(w->isVisible());
+        QTEST(w->windowTitle(), "title");
+        QCOMPARE(w->size(), QSize((twips.width() - 90) / 15, (twips.height() - 375) / 15));
+        for (QGroupBox* frame : w->findChildren<QGroupBox*>())
             QCOMPARE(frame->isVisible(), frames.contains(frame->objectName()));
-        QCOMPARE(f.find("Command3")->isVisible(), mode == "all");
-        auto* close = f.find("Command4");
-        QCOMPARE(close->y(), closeTop / 15);
-        QCOMPARE(close->x() * 2 + close->width(), f.s()->width()); // centred
-        QTEST(f.find<QCheckBox>("Check9")->text(), "check9");
-        if (frame7.isValid()) QCOMPARE(f.find("Frame7")->geometry(), frame7);
-        for (QWidget* w : f.s()->findChildren<QWidget*>())
-            if (w->isVisible() && w->parentWidget() == f.s())
-                QVERIFY2(f.s()->rect().contains(w->geometry()), qPrintable(w->objectName()));
+        QCOMPARE(s.setting("Command3")->isVisible(), mode == "all");
+        QTEST(s.setting<QCheckBox>("Check9")->text(), "check9");
+        // Everything lies inside the window (the alarm frame of the full page is cut at the
+        // margin), with the Close button in the middle.
+        auto* close = s.setting("Command4");
+        QCOMPARE(close->x() * 2 + close->width(), w->width());
+        for (QWidget* c : w->findChildren<QWidget*>())
+            if (c->isVisible() && c->parentWidget() == w)
+                QVERIFY2(w->rect().contains(c->geometry()), qPrintable(c->objectName()));
     }
 
     void openersReloadTheWindow() {
-        Fixture f;
-        QPointer<frmSettings> hidden = f.s();
-        QTest::mouseClick(f.main->findChild<QWidget*>("lblSett"), Qt::LeftButton);
-        QVERIFY(f.s() != hidden && f.s()->isVisible());
-        QCOMPARE(f.t.program->settingsMode, "all");
-        QTest::mouseClick(f.main->findChild<QWidget*>("lb_User"), Qt::LeftButton);
-        QCOMPARE(f.t.program->settingsMode, "user");
-        QTest::mouseClick(f.main->findChild<QWidget*>("ShowTime"), Qt::LeftButton);
-        QCOMPARE(f.t.program->settingsMode, "alarm");
+        Settings s;
+        QPointer<frmSettings> hidden = s.window();
+        s.click("lblSett");
+        QVERIFY(s.window() != hidden && s.window()->isVisible());
+        QCOMPARE(s.t.program->settingsMode, "all");
+        s.click("lb_User");
+        QCOMPARE(s.t.program->settingsMode, "user");
+        s.click("ShowTime");
+        QCOMPARE(s.t.program->settingsMode, "alarm");
         // The sound picture closes the window before it switches the sound.
-        QTest::mouseClick(f.main->findChild<QWidget*>("SoundPic"), Qt::LeftButton);
-        QVERIFY(!f.s());
-        QCOMPARE(f.option("PlaySound"), "No");
-        f.main->Restart(); // the next game loads it again, hidden
-        QVERIFY(f.s() && f.s()->isHidden());
-        QVERIFY(f.find<QCheckBox>("Check1")->isChecked());
+        s.click("SoundPic");
+        QVERIFY(!s.window());
+        QCOMPARE(s.option("PlaySound"), "No");
+        s.main->Restart(); // the next game loads it again, hidden
+        QVERIFY(s.window() && s.window()->isHidden());
+        QVERIFY(s.setting<QCheckBox>("Check1")->isChecked());
     }
 
-    void closeArmsOrDisarmsTheAlarm() {
-        Fixture f("[Alarm]\r\nStatus=On\r\nWhen=17:30\r\n");
-        f.main->openSettings("alarm");
-        QVERIFY(f.find<QCheckBox>("Check9")->isChecked());
-        QCOMPARE(f.find<QComboBox>("Combo1")->currentText(), "17");
-        QCOMPARE(f.find<QComboBox>("Combo2")->currentText(), ":30");
-        f.find<QComboBox>("Combo1")->setCurrentText("7");
-        f.find<QComboBox>("Combo2")->setCurrentText(":05");
-        QCOMPARE(GetINI("Alarm", "When", f.t.ini()), "17:30"); // only Close stores the time
-        QTest::mouseClick(f.find<QPushButton>("Command4"), Qt::LeftButton);
-        QVERIFY(!f.s());
-        QCOMPARE(GetINI("Alarm", "Status", f.t.ini()), "On");
-        QCOMPARE(GetINI("Alarm", "When", f.t.ini()), "7:05");
-        QVERIFY(f.main->alarmArmed);
-        QCOMPARE(f.main->alarmTime, "7:05");
+    void alarmFrame() {
+        Settings s("[Alarm]\r\nStatus=On\r\nWhen=17:30\r\n");
+        s.main->openSettings("alarm");
+        QVERIFY(s.setting<QCheckBox>("Check9")->isChecked());
+        QCOMPARE(s.setting<QComboBox>("Combo1")->currentText(), "17");
+        QCOMPARE(s.setting<QComboBox>("Combo2")->currentText(), ":30");
 
-        f.main->openSettings("alarm");
-        f.find<QCheckBox>("Check9")->click();
-        f.find<QPushButton>("Command4")->click();
-        QCOMPARE(GetINI("Alarm", "Status", f.t.ini()), "Off");
-        QCOMPARE(GetINI("Alarm", "When", f.t.ini()), "7:05"); // the time stays
-        QVERIFY(!f.main->alarmArmed);
-
-        f.main->openSettings("alarm"); // closed any other way, nothing is stored
-        f.find<QCheckBox>("Check9")->click();
-        f.main->lblSettClick();
-        QCOMPARE(GetINI("Alarm", "Status", f.t.ini()), "Off");
-    }
-
-    void messageBoxPlaceholder() {
-        Fixture f;
-        f.main->openSettings("alarm");
-        auto* text1 = f.find<QLineEdit>("Text1");
+        // The message is written as it is typed, the placeholder too.
+        auto* text1 = s.setting<QLineEdit>("Text1");
         QCOMPARE(text1->text(), "(Message)");
-        QCOMPARE(GetINI("Alarm", "Mess", f.t.ini()), "(Message)"); // written as it was filled
+        QCOMPARE(s.ini("Alarm", "Mess"), "(Message)");
         text1->end(false);
         text1->backspace(); // what is left of the placeholder goes
         QCOMPARE(text1->text(), QString());
-        QCOMPARE(GetINI("Alarm", "Mess", f.t.ini()), QString());
+        QCOMPARE(s.ini("Alarm", "Mess"), QString());
         QTest::keyClicks(text1, "Tea");
-        QCOMPARE(GetINI("Alarm", "Mess", f.t.ini()), "Tea");
+        QCOMPARE(s.ini("Alarm", "Mess"), "Tea");
+
+        s.setting<QComboBox>("Combo1")->setCurrentText("7");
+        s.setting<QComboBox>("Combo2")->setCurrentText(":05");
+        QCOMPARE(s.ini("Alarm", "When"), "17:30"); // only Close stores the time
+        s.press("Command4");
+        QVERIFY(!s.window());
+        QCOMPARE(s.ini("Alarm", "Status"), "On");
+        QCOMPARE(s.ini("Alarm", "When"), "7:05");
+        QVERIFY(s.main->alarmArmed);
+        QCOMPARE(s.main->alarmTime, "7:05");
+
+        s.main->openSettings("alarm");
+        s.setting<QCheckBox>("Check9")->click();
+        s.press("Command4");
+        QCOMPARE(s.ini("Alarm", "Status"), "Off");
+        QCOMPARE(s.ini("Alarm", "When"), "7:05"); // the time stays
+        QVERIFY(!s.main->alarmArmed);
+
+        s.main->openSettings("alarm"); // closed any other way, nothing is stored
+        s.setting<QCheckBox>("Check9")->click();
+        s.main->lblSettClick();
+        QCOMPARE(s.ini("Alarm", "Status"), "Off");
     }
 
-    void closeReleasesAWaitingScoreOnlyWithANamedUser() {
-        for (const QByteArray& user : {QByteArray("Anna"), QByteArray()}) {
-            Fixture f("[Users]\r\nantal=1\r\nselected=1\r\nuser1=" + user + "\r\n");
-            f.main->openSettings("user");
-            QSignalSpy ready(f.s(), &frmSettings::userReady);
-            f.find<QPushButton>("Command4")->click();
-            QCOMPARE(ready.count(), user.isEmpty() ? 0 : 1);
-        }
+    void addingChoosingAndRemovingUsers() {
+        Settings s;
+        s.main->openSettings("user");
+        auto* list = s.setting<QComboBox>("List3");
+        auto label = [&s] { return s.find<QLabel>("lb_User")->text(); };
+        auto add = [&s](const QString& name, const QString& password) {
+            s.press("Command1");
+            QTest::keyClicks(s.setting("txtUser"), name);
+            QTest::keyClicks(s.setting("txtPass"), password);
+            s.press("butOK");
+        };
+        QCOMPARE(label(), "Nobody");
+        QVERIFY(!s.setting("Command2")->isEnabled());
+        // The entry takes the list's place and shows the password as stars.
+        s.press("Command1");
+        QVERIFY(s.setting("txtUser")->isVisible() && !list->isVisible());
+        auto* pass = s.setting<QLineEdit>("txtPass");
+        QCOMPARE(pass->echoMode(), QLineEdit::Password);
+        QCOMPARE(pass->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, pass),
+                 int('*'));
+        // Without a name or a password nothing is stored.
+        add("Anna", "");
+        add("", "secret");
+        QVERIFY(list->isVisible());
+        QCOMPARE(s.ini("Users", "antal"), QString());
+        QCOMPARE(label(), "Nobody");
+
+        add("Anna", "pa");
+        QCOMPARE(label(), "Anna");
+        QVERIFY(s.setting("Command2")->isEnabled());
+        add("Bo", "pb");
+        add("Anna", "pc"); // the same name twice: the place tells them apart
+        QCOMPARE(list->count(), 3);
+        QCOMPARE(list->currentIndex(), 2); // the new user is the current one
+        QCOMPARE(list->toolTip(), " Playing: Anna ");
+        emit list->activated(1);
+        QCOMPARE(s.ini("Users", "selected"), "2");
+        QCOMPARE(list->toolTip(), " Playing: Bo ");
+        QCOMPARE(label(), "Bo");
+        QVERIFY(s.log().contains("Change user: Bo.\r\n"));
+        emit list->activated(2);
+        // Close lets a waiting score go on to be sent, once there is a user with a name.
+        QSignalSpy ready(s.window(), &frmSettings::userReady);
+        s.press("Command4");
+        QCOMPARE(ready.count(), 1);
+        s.main->openSettings("user"); // reopened, the list shows the current user by place
+        list = s.setting<QComboBox>("List3");
+        QCOMPARE(list->currentIndex(), 2);
+
+        const QByteArray before = readBytes(s.t.ini());
+        list->setCurrentIndex(-1); // no entry shown: nothing to remove
+        s.window()->Command2Click();
+        QCOMPARE(readBytes(s.t.ini()), before);
+
+        list->setCurrentIndex(1);
+        s.press("Command2");
+        QCOMPARE(s.ini("Users", "user1"), "Anna");
+        QCOMPARE(s.ini("Users", "user2"), "Anna");
+        QCOMPARE(s.ini("Users", "pass2"), "pc");
+        QCOMPARE(s.ini("Users", "user3"), QString());
+        QCOMPARE(s.ini("Users", "antal"), "2");
+        QCOMPARE(s.ini("Users", "selected"), "1");
+        QVERIFY(s.log().contains("Remove user: Bo.\r\n"));
+        QCOMPARE(list->currentIndex(), 0);
+        QCOMPARE(list->toolTip(), " Playing: Anna ");
+        QCOMPARE(label(), "Anna");
+
+        s.press("Command2");
+        s.press("Command2");
+        QCOMPARE(s.ini("Users", "antal"), "0");
+        QCOMPARE(label(), "Nobody");
+        QCOMPARE(list->count(), 0);
+        QCOMPARE(list->toolTip(), " Nobody ");
+        QCOMPARE(list->placeholderText(), "Nobody");
+        QVERIFY(!s.setting("Command2")->isEnabled());
+        QSignalSpy none(s.window(), &frmSettings::userReady);
+        s.press("Command4");
+        QCOMPARE(none.count(), 0);
     }
 
     void clearingTheList() {
-        Fixture empty("[Highscore]\r\np1=0\r\n");
-        QVERIFY(!empty.find("Command3")->isEnabled());
-        Fixture f("[Highscore]\r\np1=245\r\nn1=Anna\r\nk1=123\r\nd1=105\r\n[Session]\r\n"
-                  "total=12\r\n");
-        QCOMPARE(f.find<QLabel>("lblInfo2")->text(), "7.02\n\n12\n0\n0"); // counts not kept: 0
-        auto* clear = f.find<QPushButton>("Command3");
-        QCOMPARE(clear->text(), "Clear the list");
-        f.t.scripted.boxes.yesNoAnswers = {false, true};
+        QVERIFY(!Settings("[Highscore]\r\np1=0\r\n").setting("Command3")->isEnabled());
+        Settings s("[Highscore]\r\np1=245\r\nn1=Anna\r\nk1=123\r\nd1=105\r\n[Session]\r\n"
+                   "total=12\r\n");
+        QCOMPARE(s.setting<QLabel>("lblInfo2")->text(), "7.02\n\n12\n0\n0"); // counts not kept: 0
+        auto* clear = s.setting<QPushButton>("Command3");
+        s.boxes().yesNoAnswers = {false, true};
         clear->click();
-        QCOMPARE(GetINI("Highscore", "p1", f.t.ini()), "245");
+        QCOMPARE(s.ini("Highscore", "p1"), "245");
+        QVERIFY(clear->isEnabled());
         clear->click();
-        QCOMPARE(f.t.scripted.boxes.shown.last().title, "Confirm");
-        QCOMPARE(GetINI("Highscore", "p1", f.t.ini()), "0");
+        QCOMPARE(s.ini("Highscore", "p1"), "0");
         QVERIFY(!clear->isEnabled());
     }
 
     void signUpLink_data() {
         QTest::addColumn<QString>("warn");
         QTest::addColumn<QList<bool>>("answers");
-        QTest::addColumn<int>("boxes");
         QTest::addColumn<bool>("opened");
-        // clang-format off
-        QTest::newRow("asked, Yes") << "Yes" << QList<bool>{true} << 1 << true;
-        QTest::newRow("asked, No") << "Yes" << QList<bool>{false} << 1 << false;
-        QTest::newRow("not asked") << "No" << QList<bool>{} << 0 << true;
-        // clang-format on
+        QTest::newRow("asked, Yes") << "Yes" << QList<bool>{true} << true;
+        QTest::newRow("asked, No") << "Yes" << QList<bool>{false} << false;
+        QTest::newRow("not asked") << "No" << QList<bool>{} << true;
     }
     void signUpLink() {
         QFETCH(QString, warn);
         QFETCH(QList<bool>, answers);
         QFETCH(bool, opened);
-        Fixture f("[Options]\r\nWarnHomepage=" + warn.toUtf8() +
-                  "\r\n[Internet]\r\nsignup=https://x.example/signup\r\n");
-        writeBytes(f.t.path("Test.lan"),
-                   readBytes(f.t.path("Test.lan")) + "[Info]\r\nInternational=Testish\r\n");
-        f.main->openSettings("user");
-        f.t.scripted.boxes.yesNoAnswers = answers;
-        QTest::mouseClick(f.find("Label1"), Qt::LeftButton);
-        QTEST(int(f.t.scripted.boxes.shown.size()), "boxes");
-        if (!f.t.scripted.boxes.shown.isEmpty())
-            QCOMPARE(f.t.scripted.boxes.shown[0].prompt, "Visit us?");
-        QCOMPARE(f.t.scripted.shell.opened,
+        Settings s("[Options]\r\nWarnHomepage=" + warn.toUtf8() +
+                   "\r\n[Internet]\r\nsignup=https://x.example/signup\r\n");
+        writeBytes(s.t.path("Test.lan"),
+                   readBytes(s.t.path("Test.lan")) + "[Info]\r\nInternational=Testish\r\n");
+        s.main->openSettings("user");
+        s.boxes().yesNoAnswers = answers;
+        s.press("Label1");
+        QCOMPARE(s.boxes().shown.size(), answers.size());
+        if (!answers.isEmpty()) QCOMPARE(s.boxes().shown[0].prompt, "Visit us?");
+        QCOMPARE(s.t.scripted.shell.opened,
                  opened ? QStringList{"https://x.example/signup?lan=Testish"} : QStringList{});
-        QCOMPARE(readBytes(f.t.path("Tarn.log")).contains("Visit homepage (Signup)."), opened);
+        QCOMPARE(s.log().contains("Visit homepage (Signup)."), opened);
     }
 };
 

@@ -4,8 +4,6 @@
 #include "TestSupport.h"
 #include "game/Categories.h"
 #include "game/ClickLabel.h"
-#include "game/MainWindow.h"
-#include "settings/Profile.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -31,42 +29,24 @@ const Turn Turns[CategoryCount] = {
 class WholeGameTest : public QObject {
     Q_OBJECT
 
-    struct Game {
-        Game() {
-            writeBytes(t.ini(), "[Options]\r\nPlaySound=Yes\r\n[Session]\r\ntotal=4\r\n");
-            t.useLanguage({"b3=New highscore", "b4=Your name?", "b5=Game over!", "d1=Hello",
-                           "d2=Total", "d3=No!", "d6=New game", "d8=No bonus"});
-            main = std::make_unique<Main>(*t.program);
-            main->load();
+    struct Game : TestGame {
+        Game() : TestGame("[Options]\r\nPlaySound=Yes\r\n[Session]\r\ntotal=4\r\n") {}
+        ClickLabel* label(int id) const { return find<ClickLabel>(category(id).label); }
+        void enter(int id) const { click(category(id).label); }
+        QTimer* timerEnd() const { return find<QTimer>("TimerEnd"); }
+        void closeAllBut(int open) const {
+            for (int id = 1; id <= CategoryCount; ++id) label(id)->setEnabled(id == open);
         }
-        ClickLabel* label(const char* name) {
-            return main->findChild<ClickLabel*>(QLatin1String(name));
-        }
-        void roll(std::initializer_list<int> faces) {
-            t.scripted.random.queueFaces(faces);
-            QTest::mouseClick(label("Roll"), Qt::LeftButton);
-        }
-        void enter(int id) { QTest::mouseClick(label(category(id).label), Qt::LeftButton); }
-        int played(const QString& file) const {
-            int n = 0;
-            for (const auto& s : t.scripted.sound.played) n += s.path.endsWith(QLatin1Char('/') + file);
-            return n;
-        }
-        QTimer* timerEnd() { return main->findChild<QTimer*>(QStringLiteral("TimerEnd")); }
-        TestProgram t;
-        std::unique_ptr<Main> main;
     };
 
 private slots:
     void everyCategoryFilledAndScoredOnce() {
         Game g;
-        QStringList said;
-        connect(g.main.get(), &Main::said, this, [&](const QString& s) { said << s; });
-        g.t.scripted.boxes.inputAnswers = {QStringLiteral("Anna")};
+        g.boxes().inputAnswers = {QStringLiteral("Anna")};
 
         g.enter(1); // no roll yet: every entry is refused
-        QCOMPARE(said.last(), QStringLiteral("No!"));
-        QCOMPARE(g.played("doink.wav"), 1);
+        QCOMPARE(g.said.last(), "Not allowed");
+        QCOMPARE(g.sounds().count("doink.wav"), 1);
 
         int expected = 0;
         for (int id = 1; id <= CategoryCount; ++id) {
@@ -74,70 +54,79 @@ private slots:
             g.enter(id);
             expected += Turns[id - 1].score;
             QCOMPARE(g.main->game.categoryScore[id - 1], Turns[id - 1].score);
-            QVERIFY(!g.label(category(id).label)->isEnabled());
-            // The entry locks the turn: another category takes nothing until the next roll.
+            QVERIFY(!g.label(id)->isEnabled());
+            if (id == 1) QCOMPARE(g.said.last(), "Total: 4");
             if (id < CategoryCount) {
+                QVERIFY(!g.timerEnd()->isActive());
+                // The entry locks the turn: another category takes nothing until the next roll.
                 g.enter(CategoryCount);
-                QVERIFY(g.label(category(CategoryCount).label)->isEnabled());
+                QVERIFY(g.label(CategoryCount)->isEnabled());
             }
             if (id == 6) {
                 expected += 100; // the sixth upper entry reaches exactly 84
-                QCOMPARE(said.last(), QStringLiteral("bonus! + 100"));
-                QCOMPARE(g.main->findChild<QLabel*>("Bonus")->text(), QStringLiteral("100"));
+                QCOMPARE(g.said.last(), "bonus! + 100");
+                QCOMPARE(g.find<QLabel>("Bonus")->text(), "100");
             }
         }
         QCOMPARE(g.main->game.total, 606);
         QCOMPARE(expected, 606);
-        QCOMPARE(said.last(), QStringLiteral("yatzy! + 100"));
-        QCOMPARE(g.main->findChild<QLabel*>("scr_Tot")->text(), QStringLiteral("606"));
-        QCOMPARE(g.played("Bonus.wav"), 1);
-        QCOMPARE(g.played("Yatzy.wav"), 1);
-        QCOMPARE(g.played("points.wav"), 20);
+        QCOMPARE(g.said.last(), "yatzy! + 100");
+        QCOMPARE(g.find<QLabel>("scr_Tot")->text(), "606");
+        QCOMPARE(g.sounds().count("Bonus.wav"), 1);
+        QCOMPARE(g.sounds().count("Yatzy.wav"), 1);
+        QCOMPARE(g.sounds().count("points.wav"), 20);
         QVERIFY(g.timerEnd()->isActive());
-        QVERIFY(!g.label("Roll")->isEnabled());
+        QCOMPARE(g.timerEnd()->interval(), 1500);
+        QVERIFY(!g.find("Roll")->isEnabled());
 
         // The end of the game runs once, 1.5 seconds later.
         QTRY_COMPARE_WITH_TIMEOUT(g.main->game.categoriesLeft, 20, 4000);
         QTest::qWait(1700);
-        const QString ini = g.t.ini();
-        QCOMPARE(GetINI("Highscore", "p1", ini), QStringLiteral("606"));
-        QCOMPARE(GetINI("Highscore", "n1", ini), QStringLiteral("Anna"));
-        QCOMPARE(GetINI("Highscore", "d1", ini), QStringLiteral("105"));
-        QVERIFY(!GetINI("Highscore", "k1", ini).isEmpty());
-        QCOMPARE(GetINI("Highscore", "p2", ini), QStringLiteral("0"));
-        QCOMPARE(GetINI("Highscore", "alltime", ini), QStringLiteral("606"));
-        QCOMPARE(GetINI("Session", "total", ini), QStringLiteral("5"));
-        const QStringList log = QString::fromUtf8(readBytes(g.t.path("Tarn.log"))).split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(g.ini("Highscore", "p1"), "606");
+        QCOMPARE(g.ini("Highscore", "n1"), "Anna");
+        QVERIFY(!g.ini("Highscore", "k1").isEmpty()); // the window makes the key first
+        QCOMPARE(g.ini("Session", "total"), "5");
+        const QStringList log = QString::fromUtf8(g.log()).split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(log.size(), 1);
         QVERIFY2(QRegularExpression(R"(  Session 5: Score: 606, time: 0:0\d\. New highscore, place 1 "Anna"\.$)")
                      .match(log[0]).hasMatch(), qPrintable(log[0]));
-        QCOMPARE(said.count(QStringLiteral("New game")), 1);
-        QCOMPARE(g.main->findChild<QLabel*>("Topp01")->text(), QStringLiteral("1. 606 Anna"));
-        QVERIFY(g.main->findChild<QLabel*>("Topp01")->font().bold());
-        QTest::mouseClick(g.label("Topp01"), Qt::LeftButton);
+        QCOMPARE(g.said.count("New game"), 1);
+        QCOMPARE(g.find<QLabel>("Topp01")->text(), "1. 606 Anna");
+        QVERIFY(g.find<QLabel>("Topp01")->font().bold());
+        g.click("Topp01");
         QCOMPARE(g.main->selectedPlace, 1);
-        int inputs = 0, messages = 0;
-        for (const auto& box : g.t.scripted.boxes.shown) {
-            inputs += box.kind == platform::RecordedBox::Input;
-            if (box.kind == platform::RecordedBox::Message) {
-                ++messages;
-                QCOMPARE(box.prompt, QStringLiteral("Game over! 606 p"));
-            }
-        }
-        QCOMPARE(inputs, 1);
-        QCOMPARE(messages, 1);
+        // Asked for the name once, and told the score once.
+        QCOMPARE(g.boxes().shown.size(), 2);
+        QCOMPARE(g.boxes().shown[0].kind, platform::RecordedBox::Input);
+        QCOMPARE(g.boxes().shown[1].prompt, "Game over! 606 p");
+
+        // The next game starts from nothing.
+        const GameState& next = g.main->game;
+        QCOMPARE(next.rollsLeft, 60);
+        QCOMPARE(next.total, 0);
+        QCOMPARE(next.upperBalance, -84);
+        QVERIFY(!next.bonusAwarded && !next.entryLocked);
+        QCOMPARE(next.dice, (std::array<int, 6>{}));
+        QCOMPARE(next.categoryScore, (std::array<int, CategoryCount>{}));
+        QVERIFY(g.find("Roll")->isEnabled());
+        QCOMPARE(g.find<QLabel>("Rolls")->text(), "60");
+        QCOMPARE(g.find<QLabel>("Mrolls")->text(), QString());
+        QCOMPARE(g.find<QLabel>("scr_Tot")->text(), "0");
+        QCOMPARE(g.find<QLabel>("Bonus")->text(), "-84");
+        QCOMPARE(g.find<QLabel>("Bonus")->palette().color(QPalette::WindowText), QColor(255, 128, 128));
+        QCOMPARE(g.label(CategoryCount)->foreground(), QColor(Qt::white));
     }
 
     void lastRollThatFitsNowhereEndsTheGame() {
         Game g;
-        for (int id = 1; id < CategoryCount; ++id) g.label(category(id).label)->setEnabled(false);
+        g.closeAllBut(CategoryCount);
         g.main->game.rollsLeft = 1;
         g.roll({1, 2, 3, 4, 5, 6}); // only Yatzy is open, and it does not fit
         QVERIFY(!g.main->game.scoringPossible);
         QVERIFY(g.timerEnd()->isActive());
 
         Game h;
-        for (int id = 1; id < CategoryCount; ++id) h.label(category(id).label)->setEnabled(false);
+        h.closeAllBut(CategoryCount);
         h.main->game.rollsLeft = 1;
         h.roll({2, 2, 2, 2, 2, 2});
         QVERIFY(h.main->game.scoringPossible);
@@ -148,18 +137,14 @@ private slots:
 
     void missedBonusShowsZero() {
         Game g;
-        QStringList said;
-        connect(g.main.get(), &Main::said, this, [&](const QString& s) { said << s; });
-        const std::initializer_list<int> rolls[6] = {{1, 1, 1, 1, 2, 3}, {2, 2, 2, 2, 1, 3},
-                                                     {3, 3, 3, 3, 1, 2}, {4, 4, 4, 4, 1, 2},
-                                                     {5, 5, 5, 5, 1, 2}, {6, 6, 6, 1, 2, 3}};
-        for (int id = 1; id <= 6; ++id) {
-            g.roll(rolls[id - 1]);
+        for (int id = 1; id <= 5; ++id) {
+            g.roll(Turns[id - 1].faces);
             g.enter(id);
         }
-        QCOMPARE(g.main->game.upperBalance, -6);
-        QCOMPARE(g.main->findChild<QLabel*>("Bonus")->text(), QStringLiteral("0"));
-        QCOMPARE(said.last(), QStringLiteral("No bonus"));
+        g.roll({6, 6, 6, 1, 2, 3}); // 83 of 84
+        g.enter(6);
+        QCOMPARE(g.find<QLabel>("Bonus")->text(), "0");
+        QCOMPARE(g.said.last(), "No bonus");
         QCOMPARE(g.main->game.total, 78);
     }
 };
