@@ -56,6 +56,7 @@ private slots:
         g.roll({3, 3}); // the kept dice are not rolled: they would come up as 1s
         QCOMPARE(g.main->game.dice, (std::array<int, 6>{3, 3, 3, 3, 3, 3}));
         QCOMPARE(g.main->game.rollsLeft, 58);
+        QVERIFY(!g.enabled("Undo")); // nothing to put back after a roll
         QCOMPARE(g.sounds(), (QStringList{"dice.wav", "dice.wav", "Yahoo2.wav"}));
         QCOMPARE(g.said.last(), "Six alike");
     }
@@ -129,10 +130,12 @@ private slots:
         g.clickDie(1);
         g.boxes().yesNoAnswers = {true}; // the new game is confirmed
         g.main->NyttSpel();
-        // The table is cleared, and the count runs on from the new game's start.
+        // The table and the rolls-per-category hint are cleared, and the count runs on from
+        // the new game's start.
         QCOMPARE(g.main->game.onTable, (std::array<bool, 6>{}));
         for (int n = 1; n <= 6; ++n) QVERIFY(!g.shown(n));
         QVERIFY(!g.enabled("Undo"));
+        QCOMPARE(g.find<QLabel>("Mrolls")->text(), QString());
         QCOMPARE(g.main->game.playSeconds, qint16(0));
         QVERIFY(timer->isActive());
         g.main->game.playSeconds = 32767;

@@ -110,7 +110,6 @@ private slots:
         QCOMPARE(next.categoryScore, (std::array<int, CategoryCount>{}));
         QVERIFY(g.find("Roll")->isEnabled());
         QCOMPARE(g.find<QLabel>("Rolls")->text(), "60");
-        QCOMPARE(g.find<QLabel>("Mrolls")->text(), QString());
         QCOMPARE(g.find<QLabel>("scr_Tot")->text(), "0");
         QCOMPARE(g.find<QLabel>("Bonus")->text(), "-84");
         QCOMPARE(g.find<QLabel>("Bonus")->palette().color(QPalette::WindowText), QColor(255, 128, 128));
