@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTest>
 
 TestProgram::TestProgram() {
     program = std::make_unique<Program>(dir.path(), scripted.platform());

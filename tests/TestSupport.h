@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <functional>
 #include <memory>

@@ -5,7 +5,6 @@
 #include "settings/Profile.h"
 
 #include <QLabel>
-#include <QTest>
 #include <QTimer>
 
 namespace {

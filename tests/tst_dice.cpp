@@ -4,7 +4,6 @@
 #include "game/ClickLabel.h"
 
 #include <QMouseEvent>
-#include <QTest>
 #include <QTimer>
 
 namespace {

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QTest>
 #include <QTimer>
 
 namespace {

@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QTest>
 
 #include <csignal>
 #include <sys/resource.h>

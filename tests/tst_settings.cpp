@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyle>
-#include <QTest>
 #include <QTimer>
 
 namespace {
