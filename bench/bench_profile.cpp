@@ -1,5 +1,5 @@
 // Times GetINI and SetINI on a language-sized profile file of about 100 keys.
-#include "settings/Profile.h"
+#include "core/Profile.h"
 
 #include <QElapsedTimer>
 #include <QFile>

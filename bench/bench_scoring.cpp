@@ -1,7 +1,7 @@
 // Prints how long it takes to score every roll in every category and to preview every roll.
-#include "game/Categories.h"
-#include "game/Preview.h"
-#include "game/Scoring.h"
+#include "rules/game/Categories.h"
+#include "rules/game/Preview.h"
+#include "rules/game/Scoring.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "settings/Profile.h"
+#include "core/Profile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
 #pragma once
 // Helpers shared by the test programs: a temporary program directory and a scripted platform,
 // and a main window loaded on one.
-#include "app/Program.h"
-#include "game/MainWindow.h"
+#include "core/Program.h"
+#include "windows/main/MainWindow.h"
 #include "platform/ScriptedPlatform.h"
-#include "settings/SettingsWindow.h"
+#include "windows/settings/SettingsWindow.h"
 
 #include <QByteArray>
 #include <QString>

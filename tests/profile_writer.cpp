@@ -1,5 +1,5 @@
 // Writes one key over and over until killed; the crash-safety test kills it mid-write.
-#include "settings/Profile.h"
+#include "core/Profile.h"
 
 #include <QCoreApplication>
 

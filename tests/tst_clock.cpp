@@ -1,8 +1,8 @@
 // The clock in the main window's title bar and the alarm it fires, with the rules for when a
 // stored alarm time is due, how it is split for the hour and minute boxes, and the date.
 #include "TestSupport.h"
-#include "settings/AlarmClock.h"
-#include "settings/Profile.h"
+#include "rules/clock/AlarmClock.h"
+#include "core/Profile.h"
 
 #include <QLabel>
 #include <QTimer>

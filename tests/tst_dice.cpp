@@ -1,7 +1,7 @@
 // The dice: the roll from the pool, picking up by click and by drag, putting back by Undo,
 // by click and by drag, the roll counters and the play timer.
 #include "TestSupport.h"
-#include "game/ClickLabel.h"
+#include "ui/ClickLabel.h"
 
 #include <QMouseEvent>
 #include <QTimer>

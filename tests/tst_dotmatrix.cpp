@@ -1,9 +1,9 @@
 // The message display: its font, the pages of long messages, the timers that turn them, and
 // the dots the widget paints.
-#include "display/DotMatrixDisplay.h"
-#include "display/DotMatrixFont.h"
-#include "display/MessageDisplay.h"
-#include "display/MessagePaging.h"
+#include "ui/DotMatrixDisplay.h"
+#include "rules/display/DotMatrixFont.h"
+#include "ui/MessageDisplay.h"
+#include "rules/display/MessagePaging.h"
 
 #include <QImage>
 #include <QSet>

@@ -1,13 +1,13 @@
 // Languages: locating the selected language file, what the shipped files say, the captions
 // and tooltips a language change writes, and writing them into controls.
 #include "TestSupport.h"
-#include "display/DotMatrixFont.h"
-#include "language/ApplyTexts.h"
-#include "language/LanTexts.h"
-#include "language/LanguageFile.h"
-#include "language/LanguageKeys.h"
+#include "rules/display/DotMatrixFont.h"
+#include "ui/ApplyTexts.h"
+#include "rules/language/LanTexts.h"
+#include "rules/language/LanguageFile.h"
+#include "core/LanguageKeys.h"
 #include "platform/ProfileFile.h"
-#include "settings/Profile.h"
+#include "core/Profile.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // Applying a language to the running game: at start-up before the first message, when the
 // player picks another language, and what is left alone while the settings window is loaded.
 #include "TestSupport.h"
-#include "app/MenuWindow.h"
-#include "settings/Profile.h"
+#include "windows/menu/MenuWindow.h"
+#include "core/Profile.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 // and the event log written beside it.
 #include "TestSupport.h"
 #include "platform/ProfileFile.h"
-#include "settings/Profile.h"
+#include "core/Profile.h"
 
 #include <QFile>
 #include <QProcess>

@@ -3,9 +3,9 @@
 // the game scored against the top-10 list exactly once), the confirmations, the test
 // controls, the indicator's pulse and the failure path of the background picture.
 #include "TestSupport.h"
-#include "game/Categories.h"
-#include "game/ClickLabel.h"
-#include "settings/Profile.h"
+#include "rules/game/Categories.h"
+#include "ui/ClickLabel.h"
+#include "core/Profile.h"
 
 #include <QImage>
 #include <QLineEdit>

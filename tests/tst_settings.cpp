@@ -2,10 +2,10 @@
 // three pages and their openers, the alarm and user frames with their Close button, clearing
 // the list and the sign-up link.
 #include "TestSupport.h"
-#include "app/Resources.h"
-#include "display/SoundEffects.h"
-#include "game/ClickLabel.h"
-#include "settings/Profile.h"
+#include "ui/Resources.h"
+#include "ui/SoundEffects.h"
+#include "ui/ClickLabel.h"
+#include "core/Profile.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -2,11 +2,11 @@
 // switch and its picture, the reset of a new game, the generated wave files, and the real
 // player's waiting play without an audio device.
 #include "TestSupport.h"
-#include "app/Resources.h"
-#include "display/SoundEffects.h"
-#include "platform/QtPlatform.h"
+#include "ui/Resources.h"
+#include "ui/SoundEffects.h"
+#include "platform/qt/QtPlatform.h"
 #include "platform/WaveFile.h"
-#include "settings/Profile.h"
+#include "core/Profile.h"
 
 #include <QDataStream>
 #include <QDir>

@@ -2,12 +2,12 @@
 // the submission address), and on the profile file: scoring a finished game, showing the list
 // in its ten labels, and clearing it.
 #include "TestSupport.h"
-#include "app/Resources.h"
-#include "scores/ScoreKey.h"
-#include "scores/Submission.h"
-#include "scores/TopTen.h"
-#include "scores/TopTenLabels.h"
-#include "settings/Profile.h"
+#include "ui/Resources.h"
+#include "rules/scores/ScoreKey.h"
+#include "rules/scores/Submission.h"
+#include "windows/main/TopTen.h"
+#include "windows/main/TopTenLabels.h"
+#include "core/Profile.h"
 
 #include <QLabel>
 #include <QTest>

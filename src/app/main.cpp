@@ -1,6 +1,6 @@
-#include "app/Program.h"
-#include "game/MainWindow.h"
-#include "platform/QtPlatform.h"
+#include "core/Program.h"
+#include "windows/main/MainWindow.h"
+#include "platform/qt/QtPlatform.h"
 
 #include <QApplication>
 

@@ -3,7 +3,7 @@
 #include "Icons.h"
 #include "Paint.h"
 #include "Palette.h"
-#include "game/Layout.h"
+#include "ui/Layout.h"
 
 #include <algorithm>
 #include <cmath>

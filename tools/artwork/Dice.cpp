@@ -1,7 +1,7 @@
 #include "Dice.h"
 
 #include "DieRenderer.h"
-#include "game/Layout.h"
+#include "ui/Layout.h"
 
 #include <algorithm>
 #include <array>

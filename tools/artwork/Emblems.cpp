@@ -5,7 +5,7 @@
 #include "DieRenderer.h"
 #include "Paint.h"
 #include "Palette.h"
-#include "game/Layout.h"
+#include "ui/Layout.h"
 
 namespace scene {
 

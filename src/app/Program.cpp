@@ -1,8 +1,0 @@
-#include "app/Program.h"
-
-#include "settings/Profile.h"
-
-QString Program::text(const QString& key) const {
-    if (languageFile.isEmpty()) return {};
-    return GetINI(QStringLiteral("Language"), key, languageFile);
-}

@@ -1,0 +1,24 @@
+#include "core/EventLog.h"
+
+#include "platform/Platform.h"
+#include "core/Profile.h"
+
+#include <QFile>
+
+EventLog::EventLog(QString iniPath, QString logPath, const platform::Clock& clock)
+    : iniPath_(std::move(iniPath)), logPath_(std::move(logPath)), clock_(clock) {}
+
+QString EventLog::line(const QString& text) const {
+    const QDateTime now = clock_.now();
+    return clock_.shortDate(now.date()) + QLatin1Char(' ') + clock_.timeText(now.time()) +
+           QLatin1String("  ") + text + QLatin1String(".\r\n");
+}
+
+bool EventLog::AppendLog(const QString& text) const {
+    if (!profile::switchN(QStringLiteral("Options"), QStringLiteral("WriteLog"), iniPath_))
+        return false;
+    QFile f(logPath_);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+    const QByteArray bytes = line(text).toUtf8();
+    return f.write(bytes) == bytes.size() && f.flush();
+}
