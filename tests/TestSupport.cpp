@@ -1,35 +1,10 @@
 #include "TestSupport.h"
 
 #include "core/Profile.h"
+#include "windows/main/MainWindow.h"
 
 #include <QFile>
 #include <QFileInfo>
-
-TestProgram::TestProgram() {
-    program = std::make_unique<Program>(dir.path(), scripted.platform());
-    program->quit = [this] { ++quitCalls; };
-}
-
-void TestProgram::useLanguage(const QStringList& lines) {
-    const QString file = path(QStringLiteral("Test.lan"));
-    writeBytes(file, ("[Language]\r\n" + lines.join(QStringLiteral("\r\n")) + "\r\n").toUtf8());
-    // Registered as the selected language, so that a new game selects it too.
-    SetINI("Language", "antal", "1", ini());
-    SetINI("Language", "selected", "1", ini());
-    SetINI("Language", "l1n", "Test", ini());
-    SetINI("Language", "l1p", "Test.lan", ini());
-    program->languageFile = file;
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
 
 TestGame::TestGame(const QByteArray& ini, const std::function<void(TestProgram&)>& setUp) {
     if (!ini.isEmpty()) writeBytes(t.ini(), ini);
@@ -39,8 +14,9 @@ TestGame::TestGame(const QByteArray& ini, const std::function<void(TestProgram&)
                    "d8=No bonus", "h8=Minimise", "s1=Nobody", "s2=Member", "s6=Visit us",
                    "s18=Wake", "s19=Setup", "s22=Playing:"});
     if (setUp) setUp(t);
-    main = std::make_unique<Main>(*t.program);
-    QObject::connect(main.get(), &Main::said, [this](const QString& text) { said << text; });
+    windows = std::make_unique<Wiring>(*t.program);
+    main = &windows->main();
+    QObject::connect(main, &Main::said, [this](const QString& text) { said << text; });
     main->load();
 }
 

@@ -1,40 +1,18 @@
 #pragma once
-// Helpers shared by the test programs: a temporary program directory and a scripted platform,
-// and a main window loaded on one.
-#include "core/Program.h"
+// The program's windows on a temporary program directory, for the window tests.
+#include "TestProgram.h"
+#include "app/Wiring.h"
 #include "windows/main/MainWindow.h"
-#include "platform/ScriptedPlatform.h"
 #include "windows/settings/SettingsWindow.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
 #include <memory>
 
-// A program directory of its own with a scripted platform, for one test.
-struct TestProgram {
-    TestProgram();
-    QString ini() const { return program->iniPath(); }
-    QString path(const QString& name) const { return program->file(name); }
-    // Writes a language file with the given "key=text" lines, registers it in Tarn.ini as the
-    // only language and selects it.
-    void useLanguage(const QStringList& lines);
-
-    QTemporaryDir dir;
-    platform::ScriptedPlatform scripted;
-    std::unique_ptr<Program> program;
-    int quitCalls = 0;
-};
-
-QByteArray readBytes(const QString& path);
-bool writeBytes(const QString& path, const QByteArray& bytes);
-
-// The main window started on a fresh program directory holding `ini` as Tarn.ini and a test
-// language with a short text for every key the window tests read; `setUp` runs just before
-// the window is made.
+// The program's windows, wired as the program wires them, started on a fresh program directory
+// holding `ini` as Tarn.ini and a test language with a short text for every key the window
+// tests read; `setUp` runs just before the windows are made.
 struct TestGame {
     explicit TestGame(const QByteArray& ini = {},
                       const std::function<void(TestProgram&)>& setUp = {});
@@ -42,9 +20,11 @@ struct TestGame {
     template <class T = QWidget> T* find(const QString& name) const {
         return main->findChild<T*>(name);
     }
-    // A control of the settings window; several have the same names as the main window's.
+    // The settings window while it is loaded, and one of its controls; several have the same
+    // names as the main window's.
+    frmSettings* settings() const { return windows->settings(); }
     template <class T = QWidget> T* setting(const QString& name) const {
-        return main->settingsWindow()->findChild<T*>(name);
+        return settings()->findChild<T*>(name);
     }
     void click(const QString& name) const;
     void roll(std::initializer_list<int> faces);
@@ -55,6 +35,7 @@ struct TestGame {
     platform::ScriptedBoxes& boxes() { return t.scripted.boxes; }
 
     TestProgram t;
-    std::unique_ptr<Main> main;
+    std::unique_ptr<Wiring> windows;
+    Main* main = nullptr;
     QStringList said; // every message the display showed
 };

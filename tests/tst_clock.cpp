@@ -55,7 +55,7 @@ class ClockTest : public QObject {
         QCOMPARE(c.alarmBoxes.shown[0].prompt, "Tea");
         QCOMPARE(c.alarmBoxes.shown[0].title, "Wake 7:05");
         QCOMPARE(c.ini("Alarm", "Status"), "Off");
-        QVERIFY(!c.main->alarmArmed);
+        QVERIFY(!c.main->alarmArmed());
         QVERIFY(c.log().endsWith("  Alarm 7:05, 'Tea'.\r\n"));
         c.tickAt(7, 5, 59);
         QCOMPARE(c.alarmBoxes.shown.size(), 1);
@@ -75,7 +75,7 @@ class ClockTest : public QObject {
     // The clock is on unless exactly "No"; the alarm is armed only by exactly "On".
     void noAlarmWithTheClockOffOrTheAlarmNotExactlyOn() {
         Clock off("[Options]\r\nShowTime=No\r\n[Alarm]\r\nStatus=On\r\nWhen=7:05\r\n");
-        QCOMPARE(off.main->clockSwitch, "No");
+        QCOMPARE(off.main->clockSwitch(), "No");
         off.tickAt(7, 5);
         QVERIFY(off.alarmBoxes.shown.isEmpty());
         QCOMPARE(off.clock(), QString());
@@ -85,8 +85,8 @@ class ClockTest : public QObject {
         QCOMPARE(off.ini("Alarm", "Status"), "On");
 
         Clock on("[Options]\r\nShowTime=no\r\n[Alarm]\r\nstatus=on\r\nWhen=7:05\r\n");
-        QCOMPARE(on.main->clockSwitch, "Yes");
-        QVERIFY(!on.main->alarmArmed);
+        QCOMPARE(on.main->clockSwitch(), "Yes");
+        QVERIFY(!on.main->alarmArmed());
         on.tickAt(7, 5);
         QVERIFY(on.alarmBoxes.shown.isEmpty());
         QCOMPARE(on.clock(), "7:05");

@@ -1,6 +1,6 @@
 // Languages: locating the selected language file, what the shipped files say, the captions
 // and tooltips a language change writes, and writing them into controls.
-#include "TestSupport.h"
+#include "TestProgram.h"
 #include "rules/display/DotMatrixFont.h"
 #include "ui/ApplyTexts.h"
 #include "rules/language/LanTexts.h"
@@ -106,7 +106,7 @@ class LanguageTest : public QObject {
                 QDir(t.program->dir).mkpath(QFileInfo(name).path());
                 QVERIFY(writeBytes(t.path(name), f.section(QLatin1Char('='), 1).toUtf8()));
             }
-            QVERIFY2(language::locateLanguageFile(t.program->dir, t.ini()) == t.path(r.expected),
+            QVERIFY2(language::locateLanguageFile(t.program->dir, t.program->ini) == t.path(r.expected),
                      r.name);
         }
     }
@@ -126,7 +126,7 @@ class LanguageTest : public QObject {
         QCOMPARE(t.program->text(QStringLiteral("d2")), QStringLiteral("Total"));
         language::useSelectedLanguage(*t.program);
         QCOMPARE(t.program->text(QStringLiteral("d2")), QStringLiteral("Summa"));
-        QCOMPARE(language::selectedLanguageName(t.ini()), QStringLiteral("Svenska"));
+        QCOMPARE(language::selectedLanguageName(t.program->ini), QStringLiteral("Svenska"));
         QCOMPARE(readBytes(t.ini()), before);
     }
 
@@ -137,7 +137,7 @@ class LanguageTest : public QObject {
         QCOMPARE(t.program->languageFile, t.path(QStringLiteral("English.lan")));
         QCOMPARE(t.program->text(QStringLiteral("d1")), QString());
         QCOMPARE(language::international(t.program->languageFile), QString());
-        QCOMPARE(language::selectedLanguageName(t.ini()), QString());
+        QCOMPARE(language::selectedLanguageName(t.program->ini), QString());
         QVERIFY(!QFile::exists(t.program->languageFile));
     }
 
@@ -189,7 +189,7 @@ class LanguageTest : public QObject {
         checkTextFile(ini);
         if (QTest::currentTestFailed()) return;
         const QString section = QStringLiteral("Language");
-        QCOMPARE(profile::readNumber(section, "antal", ini), 2);
+        QCOMPARE(GetINI(section, "antal", ini), QStringLiteral("2"));
         QCOMPARE(GetINI(section, "selected", ini), QStringLiteral("1"));
         for (int n = 1; n <= 2; ++n) {
             const QString file = shipped(GetINI(section, QStringLiteral("l%1p").arg(n), ini));
@@ -356,9 +356,8 @@ class LanguageTest : public QObject {
                                     "[Highscore]\r\np1=300\r\np10=0\r\n"
                                     "[Language]\r\nantal=2\r\nselected=2\r\nl2n=Svenska\r\n"
                                     "l2p=Swedish.lan\r\n"));
-        t.program->settingsMode = "user";
         language::useSelectedLanguage(*t.program);
-        const language::LanInputs in = language::readLanInputs(*t.program);
+        const language::LanInputs in = language::readLanInputs(*t.program, "user");
         QCOMPARE(in.showHelpText, false); // only an exact "Yes" turns help texts on
         QCOMPARE(in.users, 2);
         QCOMPARE(in.userName, "Bo");

@@ -31,11 +31,12 @@ class LanUpdateTest : public QObject {
         QCOMPARE(g.said, QStringList{"Welcome!"});
         QCOMPARE(caption(g, "btn_Ones"), "  Ones");
 
-        g.main->openSettings("all");
-        frmSettings* s = g.main->settingsWindow();
+        g.windows->openSettings("all");
+        frmSettings* s = g.windows->settings();
         auto* list1 = g.setting<QComboBox>("List1");
         QCOMPARE(list1->currentText(), "English");
-        g.main->game.total = 154;
+        g.roll({6, 6, 6, 6, 5, 1}); // Chance: 30
+        g.click("btn_Chance");
         emit list1->activated(1);
         QCOMPARE(g.ini("Language", "selected"), "2");
         QVERIFY(g.t.program->languageFile.endsWith("/Swedish.lan"));
@@ -46,13 +47,14 @@ class LanUpdateTest : public QObject {
         QCOMPARE(s->windowTitle(), "Inställningar");
         QCOMPARE(g.setting<QGroupBox>("Frame1")->title(), "Språk");
         QCOMPARE(list1->toolTip(), " Valt språk: Svenska  (Tarnwick team) ");
-        QCOMPARE(g.main->meny()->findChild<QAction*>("www_homepage")->text(), "Besök hemsidan");
+        QCOMPARE(g.windows->menu().findChild<QAction*>("www_homepage")->text(), "Besök hemsidan");
 
         // The total is said again, a moment later, in the new language.
         QVERIFY(g.find<QTimer>("SayTimer")->isActive());
-        QTRY_COMPARE_WITH_TIMEOUT(g.said.last(), "Summa: 154", 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(g.said.last(), "Summa: 30", 1000);
         // Messages after the change use it too.
-        g.main->NoAble();
+        g.roll({1, 1, 1, 1, 1, 2});
+        g.click("btn_Sixes"); // refused: no six
         QCOMPARE(g.said.last(), "Passar inte!");
     }
 
@@ -68,7 +70,7 @@ class LanUpdateTest : public QObject {
         SetINI("Language", "l1p", "Other.lan", g.t.ini());
         g.main->Restart();
         QCOMPARE(caption(g, "btn_Ones"), "  First");
-        g.main->unloadSettings();
+        g.windows->unloadSettings();
         g.main->Restart();
         QCOMPARE(caption(g, "btn_Ones"), "  Second");
     }
@@ -78,11 +80,11 @@ class LanUpdateTest : public QObject {
             writeBytes(t.ini(), "[Language]\r\nantal=3\r\nselected=9\r\n\x01\x02garbage\r\n");
             t.program->languageFile.clear();
         });
-        QVERIFY(g.main->settingsWindow());
+        QVERIFY(g.windows->settings());
         QCOMPARE(caption(g, "lb_User"), "No user");
         QCOMPARE(caption(g, "disp_Bonus"), "  BONUS");
         QCOMPARE(caption(g, "btn_Ones"), "  ");
-        QCOMPARE(g.main->message, QString());
+        QCOMPARE(g.said, QStringList{QString()});
         QVERIFY(g.find("ErrorPic")->isHidden());
     }
 };

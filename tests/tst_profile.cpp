@@ -1,6 +1,6 @@
 // The profile file store (reading rules, byte-exact writes, atomic replacement, encodings)
 // and the event log written beside it.
-#include "TestSupport.h"
+#include "TestProgram.h"
 #include "platform/ProfileFile.h"
 #include "core/Profile.h"
 

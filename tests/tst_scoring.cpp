@@ -1,13 +1,11 @@
 // The scoreboard's rules: the twenty categories (worked examples, bad input, and all 46,656
 // rolls held against a qualification test written from the sorted shape of the roll rather
-// than from the rules), the preview and its marker after a roll, what an entry does to the
-// game record, the upper bonus, and the rolls-per-category hint.
+// than from the rules), the preview and its marker after a roll, and the rolls-per-category
+// hint. What an entry does to a game is tested with the game model.
 #include "rules/game/Categories.h"
-#include "rules/game/Entry.h"
 #include "rules/game/Preview.h"
 #include "rules/game/RollsPerCategory.h"
 #include "rules/game/Scoring.h"
-#include "rules/game/UpperBonus.h"
 
 #include <QTest>
 
@@ -17,8 +15,6 @@
 using Dice = std::array<int, 6>;
 using Open = std::array<bool, CategoryCount>;
 using Scores = std::array<int, CategoryCount>;
-using Step = std::pair<int, int>; // upper face entered, with how many dice of it
-Q_DECLARE_METATYPE(BonusOutcome)
 
 namespace {
 Dice dice(const char* digits) {
@@ -224,101 +220,6 @@ class ScoringTest : public QObject {
         QCOMPARE(preview::toolTip(20, "Yatzy", 100), QStringLiteral(" Yatzy! +100 "));
         QCOMPARE(preview::markerTop(1), 1590);
         QCOMPARE(preview::markerTop(20), 7575);
-    }
-
-    void entries() {
-        using E = EntryOutcome;
-        const Dice sixes{6, 6, 6, 6, 6, 6};
-        // balance: upperBalance afterwards, from -84
-        // clang-format off
-        const struct {
-            const char* name; Dice dice; int id; bool open, locked;
-            E outcome; int score, balance; bool best;
-        } rows[] = {
-            {"Fives, gold", {2, 2, 2, 5, 5, 5}, 5, true, false, E::Entered, 15, -69, false},
-            {"Sixes at best, white", sixes, 6, true, false, E::Entered, 36, -48, true},
-            {"Yatzy, not upper", sixes, 20, true, false, E::Entered, 100, -84, true},
-            {"rejected", {1, 2, 3, 4, 5, 6}, 7, true, false, E::Rejected, 0, -84, false},
-            {"before the first roll", {}, 19, true, false, E::Rejected, 0, -84, false},
-            {"filled", sixes, 20, false, false, E::Ignored, 0, -84, false},
-            {"locked after an entry", sixes, 20, true, true, E::Ignored, 0, -84, false},
-            {"id 21", sixes, 21, true, false, E::Ignored, 0, -84, false},
-            {"id 0", sixes, 0, true, false, E::Ignored, 0, -84, false},
-        };
-        // clang-format on
-        for (const auto& row : rows) {
-            GameState game;
-            game.dice = row.dice;
-            // Half the dice picked up to roll again: they still count until the next roll.
-            game.onTable = {true, true, true, false, false, false};
-            game.total = 50;
-            game.entryLocked = row.locked;
-            const EntryResult r = enterCategory(game, row.id, row.open);
-            QVERIFY2(r.outcome == row.outcome, row.name);
-            QVERIFY2(r.score == row.score, row.name);
-            QVERIFY2(r.best == row.best, row.name);
-            QVERIFY2(r.upper == (row.score && row.id <= 6), row.name);
-            QVERIFY2(r.yatzy == (row.score && row.id == 20), row.name);
-            QVERIFY2(game.total == 50 + row.score, row.name);
-            QVERIFY2(game.upperBalance == row.balance, row.name);
-            for (int c = 1; c <= CategoryCount; ++c)
-                QVERIFY2(game.categoryScore[c - 1] == (c == row.id ? row.score : 0), row.name);
-            QVERIFY2(game.upperFilled == 0, row.name); // counted by the bonus check, not here
-        }
-        QCOMPARE(yatzyMessage(100), QStringLiteral("yatzy! + 100"));
-    }
-
-    void upperSection_data() {
-        QTest::addColumn<QList<Step>>("steps");
-        QTest::addColumn<QList<BonusOutcome>>("outcomes");
-        QTest::addColumn<int>("total");
-        QTest::addColumn<QString>("caption"); // of Bonus after the last step
-        QTest::addColumn<QString>("message"); // after the last step
-        using B = BonusOutcome;
-        const auto running = [](int n) { return QList<B>(n, B::Running); };
-        QTest::newRow("exactly 84 with the sixth entry")
-            << QList<Step>{{1, 4}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}}
-            << running(5) + QList<B>{B::Awarded} << 184 << "100" << "bonus! + 100";
-        QTest::newRow("83 after the sixth misses")
-            << QList<Step>{{1, 3}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}}
-            << running(5) + QList<B>{B::Missed} << 83 << "0" << "Ingen bonus";
-        QTest::newRow("reached early, awarded once")
-            << QList<Step>{{6, 6}, {5, 6}, {4, 6}, {3, 1}, {2, 1}, {1, 1}}
-            << running(2) + QList<B>{B::Awarded} + QList<B>(3, B::AlreadyAwarded) << 196 << "100"
-            << "";
-        QTest::newRow("one short after five entries")
-            << QList<Step>{{6, 5}, {5, 5}, {4, 1}, {3, 1}, {2, 1}} << running(5) << 64 << "-20"
-            << "";
-    }
-    void upperSection() {
-        QFETCH(QList<Step>, steps);
-        QFETCH(QList<BonusOutcome>, outcomes);
-        GameState game;
-        QList<BonusOutcome> seen;
-        BonusResult last;
-        for (auto [face, count] : steps) {
-            game.dice.fill(face == 1 ? 2 : 1);
-            std::fill_n(game.dice.begin(), count, face);
-            QCOMPARE(enterCategory(game, face, true).score, face * count);
-            last = bonusVarje(game, QStringLiteral("Ingen bonus"));
-            seen << last.outcome;
-            // Sound and message belong to the award and the miss alone.
-            QCOMPARE(last.sound, last.outcome == BonusOutcome::Awarded ? BonusSound : 0);
-            QCOMPARE(last.message.isEmpty(), last.outcome == BonusOutcome::Running ||
-                                                 last.outcome == BonusOutcome::AlreadyAwarded);
-        }
-        QCOMPARE(seen, outcomes);
-        QTEST(game.total, "total");
-        QCOMPARE(game.upperFilled, int(steps.size()));
-        QCOMPARE(game.bonusAwarded, outcomes.contains(BonusOutcome::Awarded));
-        QTEST(last.caption, "caption");
-        QTEST(last.message, "message");
-    }
-
-    void missedBonusWithoutAText() {
-        GameState game;
-        game.upperFilled = 5;
-        QCOMPARE(bonusVarje(game, QString()).message, QStringLiteral("No bonus"));
     }
 
     void rollsPerCategory() {

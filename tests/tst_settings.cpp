@@ -6,6 +6,7 @@
 #include "ui/SoundEffects.h"
 #include "ui/ClickLabel.h"
 #include "core/Profile.h"
+#include "platform/ProfileFile.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,7 +28,7 @@ const QList<std::pair<QString, QString>> OptionBoxes{
 
 struct Settings : TestGame {
     using TestGame::TestGame;
-    frmSettings* window() const { return main->settingsWindow(); }
+    frmSettings* window() const { return windows->settings(); }
     QString option(const QString& key) const { return ini("Options", key); }
     void press(const char* name) const { QTest::mouseClick(setting(name), Qt::LeftButton); }
 };
@@ -52,6 +53,12 @@ class SettingsTest : public QObject {
             // Mute is the sound switch's opposite and the load never writes it.
             QCOMPARE(s.option("PlaySound"), QString());
             QVERIFY(!s.setting<QCheckBox>("Check1")->isChecked());
+
+            // Every load stores all it changed with one replacement of the file.
+            const qint64 before = profile::replacements();
+            s.windows->openSettings("all");
+            QCOMPARE(profile::replacements() - before, 1);
+            QCOMPARE(s.ini("Alarm", "Mess"), "(Message)");
         }
     }
 
@@ -72,7 +79,7 @@ class SettingsTest : public QObject {
         auto* timer3 = s.find<QTimer>("Timer3");
         QCOMPARE(clock->text(), "14:07"); // the load started the clock
         s.setting<QCheckBox>("Check7")->click();
-        QCOMPARE(s.main->clockSwitch, "No");
+        QCOMPARE(s.main->clockSwitch(), "No");
         QCOMPARE(clock->text(), QString());
         QVERIFY(!timer3->isActive());
         s.t.scripted.clock.current.setTime(QTime(9, 3));
@@ -94,8 +101,8 @@ class SettingsTest : public QObject {
         QVERIFY(mute->isChecked());
         mute->click();
         QCOMPARE(s.option("PlaySound"), "Yes");
-        QCOMPARE(s.main->sounds().soundSwitch(), "Yes");
-        QCOMPARE(s.main->soundPic()->pixmap().toImage(),
+        QCOMPARE(s.main->soundSwitch(), "Yes");
+        QCOMPARE(s.find<QLabel>("SoundPic")->pixmap().toImage(),
                  resources::iconPixmap(resources::SoundOn).toImage());
     }
 
@@ -117,7 +124,7 @@ class SettingsTest : public QObject {
         QFETCH(QStringList, frames);
         QFETCH(QSize, twips);
         Settings s;
-        s.main->openSettings(mode);
+        s.windows->openSettings(mode);
         frmSettings* w = s.window();
         QVERIFY(w->isVisible());
         QTEST(w->windowTitle(), "title");
@@ -140,11 +147,11 @@ class SettingsTest : public QObject {
         QPointer<frmSettings> hidden = s.window();
         s.click("lblSett");
         QVERIFY(s.window() != hidden && s.window()->isVisible());
-        QCOMPARE(s.t.program->settingsMode, "all");
+        QCOMPARE(s.window()->mode(), "all");
         s.click("lb_User");
-        QCOMPARE(s.t.program->settingsMode, "user");
+        QCOMPARE(s.window()->mode(), "user");
         s.click("ShowTime");
-        QCOMPARE(s.t.program->settingsMode, "alarm");
+        QCOMPARE(s.window()->mode(), "alarm");
         // The sound picture closes the window before it switches the sound.
         s.click("SoundPic");
         QVERIFY(!s.window());
@@ -156,7 +163,7 @@ class SettingsTest : public QObject {
 
     void alarmFrame() {
         Settings s("[Alarm]\r\nStatus=On\r\nWhen=17:30\r\n");
-        s.main->openSettings("alarm");
+        s.windows->openSettings("alarm");
         QVERIFY(s.setting<QCheckBox>("Check9")->isChecked());
         QCOMPARE(s.setting<QComboBox>("Combo1")->currentText(), "17");
         QCOMPARE(s.setting<QComboBox>("Combo2")->currentText(), ":30");
@@ -179,25 +186,25 @@ class SettingsTest : public QObject {
         QVERIFY(!s.window());
         QCOMPARE(s.ini("Alarm", "Status"), "On");
         QCOMPARE(s.ini("Alarm", "When"), "7:05");
-        QVERIFY(s.main->alarmArmed);
-        QCOMPARE(s.main->alarmTime, "7:05");
+        QVERIFY(s.main->alarmArmed());
+        QCOMPARE(s.main->alarmTime(), "7:05");
 
-        s.main->openSettings("alarm");
+        s.windows->openSettings("alarm");
         s.setting<QCheckBox>("Check9")->click();
         s.press("Command4");
         QCOMPARE(s.ini("Alarm", "Status"), "Off");
         QCOMPARE(s.ini("Alarm", "When"), "7:05"); // the time stays
-        QVERIFY(!s.main->alarmArmed);
+        QVERIFY(!s.main->alarmArmed());
 
-        s.main->openSettings("alarm"); // closed any other way, nothing is stored
+        s.windows->openSettings("alarm"); // closed any other way, nothing is stored
         s.setting<QCheckBox>("Check9")->click();
-        s.main->lblSettClick();
+        s.click("lblSett");
         QCOMPARE(s.ini("Alarm", "Status"), "Off");
     }
 
     void addingChoosingAndRemovingUsers() {
         Settings s;
-        s.main->openSettings("user");
+        s.windows->openSettings("user");
         auto* list = s.setting<QComboBox>("List3");
         auto label = [&s] { return s.find<QLabel>("lb_User")->text(); };
         auto add = [&s](const QString& name, const QString& password) {
@@ -240,13 +247,13 @@ class SettingsTest : public QObject {
         QSignalSpy ready(s.window(), &frmSettings::userReady);
         s.press("Command4");
         QCOMPARE(ready.count(), 1);
-        s.main->openSettings("user"); // reopened, the list shows the current user by place
+        s.windows->openSettings("user"); // reopened, the list shows the current user by place
         list = s.setting<QComboBox>("List3");
         QCOMPARE(list->currentIndex(), 2);
 
         const QByteArray before = readBytes(s.t.ini());
         list->setCurrentIndex(-1); // no entry shown: nothing to remove
-        s.window()->Command2Click();
+        s.press("Command2");
         QCOMPARE(readBytes(s.t.ini()), before);
 
         list->setCurrentIndex(1);
@@ -277,16 +284,36 @@ class SettingsTest : public QObject {
 
     void clearingTheList() {
         QVERIFY(!Settings("[Highscore]\r\np1=0\r\n").setting("Command3")->isEnabled());
-        Settings s("[Highscore]\r\np1=245\r\nn1=Anna\r\nk1=123\r\nd1=105\r\n[Session]\r\n"
-                   "total=12\r\n");
-        QCOMPARE(s.setting<QLabel>("lblInfo2")->text(), "7.02\n\n12\n0\n0"); // counts not kept: 0
+        Settings s("[Options]\r\nShowHelpText=Yes\r\n[Highscore]\r\np1=245\r\nn1=Anna\r\n"
+                   "k1=123\r\nd1=105\r\nalltime=300\r\nname=Bo\r\n[Session]\r\ntotal=12\r\n");
+        QCOMPARE(s.setting<QLabel>("lblInfo2")->text(), "7.02\n\n12\n0\n300"); // not kept: 0
         auto* clear = s.setting<QPushButton>("Command3");
+        auto* first = s.find<QLabel>("Topp01");
+        QCOMPARE(first->text(), "1. 245 Anna");
+        const QByteArray before = readBytes(s.t.ini());
         s.boxes().yesNoAnswers = {false, true};
         clear->click();
-        QCOMPARE(s.ini("Highscore", "p1"), "245");
+        QCOMPARE(s.boxes().shown.last().prompt, "Clear the list?");
+        QCOMPARE(readBytes(s.t.ini()), before);
+        QCOMPARE(first->text(), "1. 245 Anna");
         QVERIFY(clear->isEnabled());
+        QVERIFY(s.log().isEmpty());
+
         clear->click();
-        QCOMPARE(s.ini("Highscore", "p1"), "0");
+        for (int n = 1; n <= 10; ++n) {
+            QCOMPARE(s.ini("Highscore", QStringLiteral("p%1").arg(n)), "0");
+            for (const char* prefix : {"n", "k", "d"})
+                QCOMPARE(s.ini("Highscore", prefix + QString::number(n)), QString());
+            auto* label = s.find<QLabel>(QStringLiteral("Topp%1").arg(n, 2, 10, QChar('0')));
+            QCOMPARE(label->text(), QString());
+            QVERIFY(label->isHidden());
+        }
+        // The best score ever, the last name and the game count stay.
+        QCOMPARE(s.ini("Highscore", "alltime"), "300");
+        QCOMPARE(s.ini("Highscore", "name"), "Bo");
+        QCOMPARE(s.ini("Session", "total"), "12");
+        QVERIFY(s.log().endsWith("  Clear highscore.\r\n"));
+        QCOMPARE(s.log().count('\n'), 1);
         QVERIFY(!clear->isEnabled());
     }
 
@@ -306,7 +333,7 @@ class SettingsTest : public QObject {
                    "\r\n[Internet]\r\nsignup=https://x.example/signup\r\n");
         writeBytes(s.t.path("Test.lan"),
                    readBytes(s.t.path("Test.lan")) + "[Info]\r\nInternational=Testish\r\n");
-        s.main->openSettings("user");
+        s.windows->openSettings("user");
         s.boxes().yesNoAnswers = answers;
         s.press("Label1");
         QCOMPARE(s.boxes().shown.size(), answers.size());

@@ -1,8 +1,9 @@
 // Sound effects: which file each number plays and whether the caller waits, the PlaySound
 // switch and its picture, the reset of a new game, the generated wave files, and the real
 // player's waiting play without an audio device.
-#include "TestSupport.h"
+#include "TestProgram.h"
 #include "ui/Resources.h"
+#include "rules/sound/SoundNumbers.h"
 #include "ui/SoundEffects.h"
 #include "platform/qt/QtPlatform.h"
 #include "platform/WaveFile.h"
@@ -128,7 +129,7 @@ class SoundsTest : public QObject {
             QCOMPARE(r.play(n), "pop.wav wait");
         QCOMPARE(r.play(104), "Yahoo2.wav wait");
         QCOMPARE(r.sounds.currentName(), "Yahoo2.wav");
-        QCOMPARE(SoundEffects::fileOf(9), "");
+        QCOMPARE(sound::fileOf(9), "");
 
         // The fixed sounds leave the numbered ones alone.
         r.played().clear();

@@ -1,6 +1,7 @@
+#include "app/Wiring.h"
 #include "core/Program.h"
-#include "windows/main/MainWindow.h"
 #include "platform/qt/QtPlatform.h"
+#include "windows/main/MainWindow.h"
 
 #include <QApplication>
 
@@ -19,8 +20,8 @@ int main(int argc, char* argv[]) {
         std::_Exit(0);
     };
 
-    Main main(program);
-    main.load();
-    main.show();
+    Wiring windows(program);
+    windows.main().load();
+    windows.main().show();
     return app.exec();
 }

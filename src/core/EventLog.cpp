@@ -1,12 +1,12 @@
 #include "core/EventLog.h"
 
 #include "platform/Platform.h"
-#include "core/Profile.h"
+#include "core/TarnIni.h"
 
 #include <QFile>
 
-EventLog::EventLog(QString iniPath, QString logPath, const platform::Clock& clock)
-    : iniPath_(std::move(iniPath)), logPath_(std::move(logPath)), clock_(clock) {}
+EventLog::EventLog(const TarnIni& ini, QString logPath, const platform::Clock& clock)
+    : ini_(ini), logPath_(std::move(logPath)), clock_(clock) {}
 
 QString EventLog::line(const QString& text) const {
     const QDateTime now = clock_.now();
@@ -15,8 +15,7 @@ QString EventLog::line(const QString& text) const {
 }
 
 bool EventLog::AppendLog(const QString& text) const {
-    if (!profile::switchN(QStringLiteral("Options"), QStringLiteral("WriteLog"), iniPath_))
-        return false;
+    if (!ini_.get(ini::options::WriteLog)) return false;
     QFile f(logPath_);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
     const QByteArray bytes = line(text).toUtf8();

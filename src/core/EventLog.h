@@ -3,13 +3,14 @@
 // unless Options WriteLog is exactly "No".
 #include <QString>
 
+class TarnIni;
 namespace platform {
 class Clock;
 }
 
 class EventLog {
 public:
-    EventLog(QString iniPath, QString logPath, const platform::Clock& clock);
+    EventLog(const TarnIni& ini, QString logPath, const platform::Clock& clock);
 
     // Appends one event; false when logging is off or the log could not be written. A log
     // that cannot be written never stops the game, so callers may ignore the result.
@@ -19,7 +20,7 @@ public:
     const QString& path() const { return logPath_; }
 
 private:
-    QString iniPath_;
+    const TarnIni& ini_;
     QString logPath_;
     const platform::Clock& clock_;
 };

@@ -4,5 +4,5 @@
 
 QString Program::text(const QString& key) const {
     if (languageFile.isEmpty()) return {};
-    return GetINI(QStringLiteral("Language"), key, languageFile);
+    return GetINI(language::LanguageSection, key, languageFile);
 }

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,6 +14,7 @@ namespace profile {
 namespace {
 
 const QByteArray Bom("\xEF\xBB\xBF");
+std::atomic<qint64> replaced{0};
 
 // 0x80..0x9F of Windows-1252; the rest of the code page is Latin-1. Unassigned bytes keep
 // their Latin-1 control code, so nothing is lost.
@@ -166,6 +168,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes) {
     ok = (::close(fd) == 0) && ok;
     ok = ok && ::rename(tmpName.constData(), targetName.constData()) == 0;
     if (!ok) ::unlink(tmpName.constData());
+    if (ok) replaced.fetch_add(1, std::memory_order_relaxed);
     return ok;
 }
 
@@ -260,6 +263,14 @@ QString withValue(const QString& content, const QString& section, const QString&
 }
 
 } // namespace
+
+QString asRead(const QString& value) {
+    QString flat = value;
+    flat.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return unquote(trimBlanks(flat));
+}
+
+qint64 replacements() { return replaced.load(std::memory_order_relaxed); }
 
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& path) {

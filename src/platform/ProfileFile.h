@@ -29,6 +29,14 @@ struct Write {
 };
 bool writeStrings(const QList<Write>& writes, const QString& path);
 
+// What a read returns once `value` has been written: one line, blanks and quotes around it
+// dropped, cut to MaxValueLength.
+QString asRead(const QString& value);
+
+// How many times this process has replaced a profile file, for tests and benchmarks that count
+// the writes of one event.
+qint64 replacements();
+
 // Text of a profile file's bytes: UTF-8 when valid (a byte-order mark dropped), otherwise
 // Windows-1252.
 QString decode(const QByteArray& bytes);

@@ -1,54 +1,35 @@
 #include "ui/SoundEffects.h"
 
 #include "core/Program.h"
-#include "ui/Resources.h"
 #include "platform/Platform.h"
-#include "core/Profile.h"
+#include "rules/sound/SoundNumbers.h"
+#include "ui/Resources.h"
 
 #include <QLabel>
 
-#include <iterator>
-
-namespace {
-const QString Options = QStringLiteral("Options");
-const QString PlaySound = QStringLiteral("PlaySound");
-
-// Sound number n (and n + Waiting) plays files[n - 1].
-const char* const files[] = {"dice.wav",  "points.wav", "Bonus.wav", "Yahoo2.wav",
-                             "Yatzy.wav", "Laser.wav",  "beep.wav",  "pop.wav"};
-constexpr int SoundCount = int(std::size(files));
-} // namespace
-
-SoundEffects::SoundEffects(platform::Sound& sound, const QString& programDir,
-                           const QString& iniPath)
-    : sound_(sound), dir_(programDir), ini_(iniPath) {}
+SoundEffects::SoundEffects(platform::Sound& sound, const QString& programDir, TarnIni& ini)
+    : sound_(sound), dir_(programDir), ini_(ini) {}
 
 SoundEffects::SoundEffects(Program& program)
-    : SoundEffects(program.platform.sound, program.dir, program.iniPath()) {}
-
-QString SoundEffects::fileOf(int number) {
-    for (int n = 1; n <= SoundCount; ++n)
-        if (number == n || number == n + Waiting) return QLatin1String(files[n - 1]);
-    return {};
-}
+    : SoundEffects(program.platform.sound, program.dir, program.ini) {}
 
 void SoundEffects::sndA(int number) {
     number_ = number;
     if (!isOn()) return;
     // An unknown number keeps the file chosen last, so it plays that one again.
-    const QString file = fileOf(number);
+    const QString file = sound::fileOf(number);
     if (!file.isEmpty()) currentName_ = file;
-    play(currentName_, number > Waiting);
+    play(currentName_, number > sound::Waiting);
 }
 
 void SoundEffects::playRefused() {
-    if (isOn()) play(QStringLiteral("doink.wav"), false);
+    if (isOn()) play(QLatin1String(sound::Refused), false);
 }
 
 void SoundEffects::playPageBeep() {
     if (!isOn()) return;
-    play(QStringLiteral("Beep.wav"), true);
-    play(QStringLiteral("Beep.wav"), false);
+    play(QLatin1String(sound::PageBeep), true);
+    play(QLatin1String(sound::PageBeep), false);
 }
 
 void SoundEffects::play(const QString& name, bool wait) {
@@ -62,7 +43,7 @@ void SoundEffects::reset() {
 }
 
 void SoundEffects::readSwitch() {
-    switch_ = GetINI(Options, PlaySound, ini_);
+    switch_ = ini_.raw(ini::options::PlaySound);
 }
 
 bool SoundEffects::isOn() const {
@@ -94,5 +75,5 @@ void SoundEffects::clickSoundPic(QLabel* soundPic) {
 
 // A switch that cannot be written still holds for this run.
 bool SoundEffects::writeSwitch() {
-    return SetINI(Options, PlaySound, switch_, ini_);
+    return ini_.setRaw(ini::options::PlaySound, switch_);
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 class QLabel;
+class TarnIni;
 struct Program;
 namespace platform {
 class Sound;
@@ -12,26 +13,10 @@ class Sound;
 
 class SoundEffects {
   public:
-    SoundEffects(platform::Sound& sound, const QString& programDir, const QString& iniPath);
+    SoundEffects(platform::Sound& sound, const QString& programDir, TarnIni& ini);
     explicit SoundEffects(Program& program);
 
-    // Sound numbers: 1..8 play in the background, the same plus `Waiting` (101..108) make the
-    // caller wait until the sound has ended.
-    enum Number : int {
-        Dice = 1,
-        Points = 2,
-        Bonus = 3,
-        Yahoo = 4,
-        Yatzy = 5,
-        Laser = 6,
-        Beep = 7, // no game event uses it
-        Pop = 8,
-        Waiting = 100,
-    };
-    // The file of a sound number in either form; "" when the number has none.
-    static QString fileOf(int number);
-
-    // Plays sound `number`: nothing unless the switch is exactly "Yes". A number without a
+    // Plays sound `number` (see SoundNumbers.h): nothing unless the switch is exactly "Yes". A number without a
     // sound of its own plays the file chosen last (nothing after `reset`).
     void sndA(int number);
     // The fixed sounds played outside `sndA`, under the same switch: a refused category click
@@ -70,7 +55,7 @@ class SoundEffects {
 
     platform::Sound& sound_;
     QString dir_;
-    QString ini_;
+    TarnIni& ini_;
     QString switch_;
     int number_ = 0;
     QString currentName_;

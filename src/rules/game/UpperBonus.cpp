@@ -8,27 +8,30 @@ QString bonusBalanceCaption(int upperBalance) {
     return QString::number(upperBalance);
 }
 
-BonusResult bonusVarje(GameState& game, const QString& missedText) {
-    BonusResult r;
+BonusOutcome bonusVarje(GameState& game) {
     ++game.upperFilled;
     if (game.upperBalance >= 0) {
-        r.caption = QString::number(UpperBonus);
-        if (game.bonusAwarded) {
-            r.outcome = BonusOutcome::AlreadyAwarded;
-            return r;
-        }
+        if (game.bonusAwarded) return BonusOutcome::AlreadyAwarded;
         game.total += UpperBonus;
         game.bonusAwarded = true;
-        r.outcome = BonusOutcome::Awarded;
-        r.sound = BonusSound;
-        r.message = QStringLiteral("bonus! + 100");
-    } else if (game.upperFilled != UpperCategories) {
-        r.outcome = BonusOutcome::Running;
-        r.caption = bonusBalanceCaption(game.upperBalance);
-    } else {
-        r.outcome = BonusOutcome::Missed;
-        r.caption = QStringLiteral("0");
-        r.message = missedText.isEmpty() ? QStringLiteral("No bonus") : missedText;
+        return BonusOutcome::Awarded;
     }
-    return r;
+    return game.upperFilled != UpperCategories ? BonusOutcome::Running : BonusOutcome::Missed;
+}
+
+QString bonusCaption(BonusOutcome outcome, int upperBalance) {
+    switch (outcome) {
+    case BonusOutcome::Running: return bonusBalanceCaption(upperBalance);
+    case BonusOutcome::Missed: return QStringLiteral("0");
+    case BonusOutcome::Awarded:
+    case BonusOutcome::AlreadyAwarded: break;
+    }
+    return QString::number(UpperBonus);
+}
+
+QString bonusMessage(BonusOutcome outcome, const QString& missedText) {
+    if (outcome == BonusOutcome::Awarded) return QStringLiteral("bonus! + 100");
+    if (outcome == BonusOutcome::Missed)
+        return missedText.isEmpty() ? QStringLiteral("No bonus") : missedText;
+    return {};
 }

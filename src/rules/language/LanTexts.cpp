@@ -3,7 +3,8 @@
 #include "core/Program.h"
 #include "rules/game/Categories.h"
 #include "rules/language/LanguageFile.h"
-#include "core/Profile.h"
+#include "core/TarnIni.h"
+#include "rules/users/UserList.h"
 
 namespace language {
 namespace {
@@ -12,26 +13,28 @@ namespace {
 struct Keyed {
     Window window;
     const char* control;
-    const char* key;
+    text::Key key;
 };
 
+using namespace text;
+
 constexpr Keyed HelpTips[] = {
-    {Window::Main, "Minimera", "h8"},     {Window::Main, "Avsluta", "h9"},
-    {Window::Main, "Homepage", "s6"},     {Window::Main, "lb_User", "s2"},
-    {Window::Main, "SoundPic", "h2"},     {Window::Main, "Titellist", "h7"},
-    {Window::Main, "Rolls", "h3"},        {Window::Main, "Mrolls", "h4"},
-    {Window::Main, "lblHelp", "s26"},     {Window::Settings, "Command1", "h5"},
-    {Window::Settings, "Command2", "h6"},
+    {Window::Main, "Minimera", MinimiseTip},   {Window::Main, "Avsluta", ExitTip},
+    {Window::Main, "Homepage", VisitHomepage}, {Window::Main, "lb_User", User},
+    {Window::Main, "SoundPic", SoundTip},      {Window::Main, "Titellist", TitleTip},
+    {Window::Main, "Rolls", RollsTip},         {Window::Main, "Mrolls", RollsPerCategoryTip},
+    {Window::Main, "lblHelp", HelpPage},       {Window::Settings, "Command1", AddUserTip},
+    {Window::Settings, "Command2", RemoveUserTip},
 };
 
 constexpr Keyed SettingsCaptions[] = {
-    {Window::Settings, "Frame4", "s3"},    {Window::Settings, "Check2", "s4"},
-    {Window::Settings, "Check4", "s5"},    {Window::Settings, "Check3", "s6"},
-    {Window::Settings, "Frame3", "s7"},    {Window::Settings, "Check1", "s8"},
-    {Window::Settings, "Frame1", "s14"},   {Window::Settings, "Frame5", "s15"},
-    {Window::Settings, "Check5", "s16"},   {Window::Settings, "Check7", "s17"},
-    {Window::Settings, "Check8", "s27"},   {Window::Settings, "Command4", "s25"},
-    {Window::Settings, "lblEnter", "s23"}, {Window::Settings, "Check6", "s20"},
+    {Window::Settings, "Frame4", WarnBefore},   {Window::Settings, "Check2", ExitTheGame},
+    {Window::Settings, "Check4", StartNewGame}, {Window::Settings, "Check3", VisitHomepage},
+    {Window::Settings, "Frame3", Sound},        {Window::Settings, "Check1", Mute},
+    {Window::Settings, "Frame1", Language},     {Window::Settings, "Frame5", View},
+    {Window::Settings, "Check5", SplashScreen}, {Window::Settings, "Check7", Clock},
+    {Window::Settings, "Check8", ShowBestChoice}, {Window::Settings, "Command4", Close},
+    {Window::Settings, "lblEnter", EnterUser},  {Window::Settings, "Check6", HelpTexts},
 };
 
 } // namespace
@@ -45,25 +48,21 @@ QString userCaption(const QString& name, const QString& noUser) {
     return noUser.isEmpty() ? QStringLiteral("No user") : noUser;
 }
 
-LanInputs readLanInputs(const Program& program) {
-    const QString ini = program.iniPath();
-    const QString users = QStringLiteral("Users");
-    const QString highscore = QStringLiteral("Highscore");
+LanInputs readLanInputs(const Program& program, const QString& settingsMode) {
+    const TarnIni& ini = program.ini;
     LanInputs in;
-    in.settingsMode = program.settingsMode;
-    in.showHelpText =
-        profile::switchY(QStringLiteral("Options"), QStringLiteral("ShowHelpText"), ini);
+    in.settingsMode = settingsMode;
+    in.showHelpText = ini.get(ini::options::ShowHelpText);
     for (int place = 1; place <= 10; ++place)
-        in.points << GetINI(highscore, QStringLiteral("p%1").arg(place), ini);
-    in.users = profile::readNumber(users, QStringLiteral("antal"), ini);
-    const QString selected = GetINI(users, QStringLiteral("selected"), ini);
-    in.userName = GetINI(users, QStringLiteral("user") + selected, ini);
+        in.points << ini.get(ini::highscore::points, place);
+    in.users = users::count(ini);
+    in.userName = users::selectedName(ini);
     in.languageName = selectedLanguageName(ini);
     in.author = author(program.languageFile);
     return in;
 }
 
-QList<Assignment> lanTexts(const LanInputs& in, const Lookup& text) {
+QList<Assignment> lanTexts(const LanInputs& in, const Lookup& lookup) {
     QList<Assignment> out;
     auto caption = [&out](Window w, const QString& control, const QString& value) {
         out.append({w, control, Property::Caption, value});
@@ -71,45 +70,45 @@ QList<Assignment> lanTexts(const LanInputs& in, const Lookup& text) {
     auto tip = [&out](Window w, const QString& control, const QString& value) {
         out.append({w, control, Property::ToolTip, value});
     };
-    auto t = [&text](const char* key) { return text(QLatin1String(key)); };
+    auto t = [&lookup](text::Key key) { return lookup(key.name()); };
     const QString& mode = in.settingsMode;
 
-    QString title = mode == QLatin1String("user") ? t("s2") : t("s19");
-    if (mode == QLatin1String("alarm")) title = t("s18");
+    QString title = mode == QLatin1String("user") ? t(User) : t(Settings);
+    if (mode == QLatin1String("alarm")) title = t(Alarm);
     caption(Window::Settings, {}, title);
 
     // Help tooltips are cleared, not left as designed, when the player turns them off.
     for (const Keyed& h : HelpTips)
         tip(h.window, QLatin1String(h.control), in.showHelpText ? padded(t(h.key)) : QString());
 
-    caption(Window::Main, QStringLiteral("lbl_Roll"), t("s24"));
+    caption(Window::Main, QStringLiteral("lbl_Roll"), t(RollWord));
     caption(Window::Main, QStringLiteral("disp_Bonus"), QStringLiteral("  BONUS"));
-    caption(Window::Main, QStringLiteral("disp_Total"), QStringLiteral("  ") + t("d2").toUpper());
+    caption(Window::Main, QStringLiteral("disp_Total"), QStringLiteral("  ") + t(Total).toUpper());
     for (const Category& c : Categories)
-        caption(Window::Main, QLatin1String(c.label), QStringLiteral("  ") + t(c.nameKey));
-    caption(Window::Main, QStringLiteral("NyttSpel"), t("s5"));
-    caption(Window::Main, QStringLiteral("lblSett"), t("s19"));
+        caption(Window::Main, QLatin1String(c.label), QStringLiteral("  ") + lookup(QLatin1String(c.nameKey)));
+    caption(Window::Main, QStringLiteral("NyttSpel"), t(StartNewGame));
+    caption(Window::Main, QStringLiteral("lblSett"), t(Settings));
 
-    caption(Window::Menu, QStringLiteral("www_homepage"), t("s6"));
+    caption(Window::Menu, QStringLiteral("www_homepage"), t(VisitHomepage));
 
     for (int place = 1; place <= 10; ++place) {
         const QString points = place <= in.points.size() ? in.points[place - 1] : QString();
         tip(Window::Main, QStringLiteral("Topp%1").arg(place, 2, 10, QLatin1Char('0')),
-            in.showHelpText ? toppTip(t("h1"), points) : QString());
+            in.showHelpText ? toppTip(t(SendTip), points) : QString());
     }
 
-    caption(Window::Main, QStringLiteral("lb_User"), userCaption(in.userName, t("s1")));
+    caption(Window::Main, QStringLiteral("lb_User"), userCaption(in.userName, t(NoUser)));
 
-    caption(Window::Settings, QStringLiteral("setTranslate"), t("s28"));
+    caption(Window::Settings, QStringLiteral("setTranslate"), t(Translate));
     // The button asks the clearing question without its question mark; an empty question
     // leaves an empty caption like any other missing text.
-    QString clear = t("b7");
+    QString clear = t(AskClearList);
     clear.chop(1);
     caption(Window::Settings, QStringLiteral("Command3"), clear);
 
     if (mode == QLatin1String("all")) {
-        caption(Window::Settings, QStringLiteral("Frame2"), t("s2"));
-        caption(Window::Settings, QStringLiteral("Frame7"), t("s18"));
+        caption(Window::Settings, QStringLiteral("Frame2"), t(User));
+        caption(Window::Settings, QStringLiteral("Frame7"), t(Alarm));
     } else if (mode == QLatin1String("user")) {
         caption(Window::Settings, QStringLiteral("Frame2"), QString());
     } else if (mode == QLatin1String("alarm")) {
@@ -119,23 +118,24 @@ QList<Assignment> lanTexts(const LanInputs& in, const Lookup& text) {
     for (const Keyed& c : SettingsCaptions)
         caption(c.window, QLatin1String(c.control), t(c.key));
     for (const char* control : {"Frame6", "lblInfo", "lblInfo2", "Label2"})
-        tip(Window::Settings, QLatin1String(control), padded(t("s9")));
+        tip(Window::Settings, QLatin1String(control), padded(t(About)));
     const QChar lf(10);
     caption(Window::Settings, QStringLiteral("lblInfo"),
-            t("s10") + QLatin1Char(' ') + lf + lf + t("s11") + lf + t("s12") + lf + t("s13") + lf);
+            t(Version) + QLatin1Char(' ') + lf + lf + t(GamesPlayed) + lf + t(ScoresSent) + lf +
+                t(BestEver) + lf);
     tip(Window::Settings, QStringLiteral("List1"),
-        padded(t("s21")) + in.languageName + QStringLiteral("  (") + in.author +
+        padded(t(SelectedLanguage)) + in.languageName + QStringLiteral("  (") + in.author +
             QStringLiteral(") "));
     // A missing or damaged count means no users, as everywhere else.
     if (in.users > 0) {
         tip(Window::Settings, QStringLiteral("List3"),
-            padded(t("s22")) + in.userName + QLatin1Char(' '));
+            padded(t(CurrentUser)) + in.userName + QLatin1Char(' '));
         caption(Window::Settings, QStringLiteral("List3"), in.userName);
     } else {
-        tip(Window::Settings, QStringLiteral("List3"), padded(t("s1")));
-        caption(Window::Settings, QStringLiteral("List3"), t("s1"));
+        tip(Window::Settings, QStringLiteral("List3"), padded(t(NoUser)));
+        caption(Window::Settings, QStringLiteral("List3"), t(NoUser));
     }
-    tip(Window::Settings, QStringLiteral("lblEnter"), t("s23"));
+    tip(Window::Settings, QStringLiteral("lblEnter"), t(EnterUser));
     return out;
 }
 

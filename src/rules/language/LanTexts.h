@@ -37,12 +37,13 @@ struct LanInputs {
     QString author;       // Info Author of the selected language file
 };
 
-// Reads the inputs for the program's current LanguageFile; locate the language first.
-LanInputs readLanInputs(const Program& program);
+// Reads the inputs for the program's current LanguageFile and the settings page on show;
+// locate the language first.
+LanInputs readLanInputs(const Program& program, const QString& settingsMode);
 
 // Every caption and tooltip, in the order they are applied. Frame captions that the settings
 // page keeps as designed are left out.
-QList<Assignment> lanTexts(const LanInputs& in, const Lookup& text);
+QList<Assignment> lanTexts(const LanInputs& in, const Lookup& lookup);
 
 // Pieces that other windows build the same way.
 inline QString padded(const QString& text) {

@@ -10,14 +10,10 @@
 namespace language {
 namespace {
 
-QString registryKey(int number, char suffix) {
-    return QLatin1Char('l') + QString::number(number) + QLatin1Char(suffix);
-}
-
 // The selected entry of the registry, or 0 when `selected` is not one of its entries.
-int selectedEntry(const QString& iniPath) {
-    const int count = profile::readNumber(LanguageSection, QStringLiteral("antal"), iniPath);
-    const int selected = profile::readNumber(LanguageSection, QStringLiteral("selected"), iniPath);
+qint64 selectedEntry(const TarnIni& ini) {
+    const qint64 count = ini.get(ini::language::antal);
+    const qint64 selected = ini.get(ini::language::selected);
     return selected >= 1 && selected <= count ? selected : 0;
 }
 
@@ -47,9 +43,9 @@ bool holdsTexts(const QString& path) {
 
 } // namespace
 
-QString locateLanguageFile(const QString& programDir, const QString& iniPath) {
-    if (const int entry = selectedEntry(iniPath)) {
-        const QString name = GetINI(LanguageSection, registryKey(entry, 'p'), iniPath);
+QString locateLanguageFile(const QString& programDir, const TarnIni& ini) {
+    if (const qint64 entry = selectedEntry(ini)) {
+        const QString name = ini.get(ini::language::path, entry);
         const QString path = findFile(programDir, name);
         if (!path.isEmpty() && holdsTexts(path)) return path;
     }
@@ -58,12 +54,12 @@ QString locateLanguageFile(const QString& programDir, const QString& iniPath) {
 }
 
 void useSelectedLanguage(Program& program) {
-    program.languageFile = locateLanguageFile(program.dir, program.iniPath());
+    program.languageFile = locateLanguageFile(program.dir, program.ini);
 }
 
-QString selectedLanguageName(const QString& iniPath) {
-    const int entry = selectedEntry(iniPath);
-    return entry ? GetINI(LanguageSection, registryKey(entry, 'n'), iniPath) : QString();
+QString selectedLanguageName(const TarnIni& ini) {
+    const qint64 entry = selectedEntry(ini);
+    return entry ? ini.get(ini::language::name, entry) : QString();
 }
 
 QString info(const QString& key, const QString& languageFile) {
@@ -72,15 +68,15 @@ QString info(const QString& key, const QString& languageFile) {
 }
 
 QString international(const QString& languageFile) {
-    return info(QStringLiteral("international"), languageFile);
+    return info(infoKey::International, languageFile);
 }
 
 QString national(const QString& languageFile) {
-    return info(QStringLiteral("national"), languageFile);
+    return info(infoKey::National, languageFile);
 }
 
 QString author(const QString& languageFile) {
-    return info(QStringLiteral("Author"), languageFile);
+    return info(infoKey::Author, languageFile);
 }
 
 } // namespace language

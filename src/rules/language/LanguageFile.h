@@ -2,6 +2,7 @@
 // Which language file is selected, and what a language file says about itself.
 #include <QString>
 
+class TarnIni;
 struct Program;
 
 namespace language {
@@ -18,13 +19,13 @@ inline const QString ReferenceFile = QStringLiteral("English.lan");
 // damaged (`selected` not a number from 1 to `antal`, no `l<N>p` for it), when the file named
 // is not there, or when it holds none of the program's texts. Without a reference file either,
 // the path names the missing reference file and every text reads as empty.
-QString locateLanguageFile(const QString& programDir, const QString& iniPath);
+QString locateLanguageFile(const QString& programDir, const TarnIni& ini);
 
 // Locates the selected language and makes it the program's LanguageFile.
 void useSelectedLanguage(Program& program);
 
 // Display name `l<N>n` of the selected language in the registry; "" when there is none.
-QString selectedLanguageName(const QString& iniPath);
+QString selectedLanguageName(const TarnIni& ini);
 
 // A value of the Info section of a language file; "" when missing.
 QString info(const QString& key, const QString& languageFile);

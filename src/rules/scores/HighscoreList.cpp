@@ -50,7 +50,7 @@ QString playerName(const QString& answer) {
     return answer.left(end);
 }
 
-QString sessionLogText(int session, int points, const QString& time, int newPlace,
+QString sessionLogText(qint64 session, int points, const QString& time, int newPlace,
                        const QString& name) {
     QString text =
         QStringLiteral("Session %1: Score: %2, time: %3").arg(session).arg(points).arg(time);

@@ -42,7 +42,7 @@ QString playTime(int seconds);
 QString playerName(const QString& answer);
 
 // The log text of a finished game, without the full stop the log adds.
-QString sessionLogText(int session, int points, const QString& time, int newPlace,
+QString sessionLogText(qint64 session, int points, const QString& time, int newPlace,
                        const QString& name);
 
 // The text of the box that announces a result, from the language text b5.

@@ -5,29 +5,30 @@
 #include <QStringList>
 
 class EventLog;
+class TarnIni;
 
 namespace users {
 
 // `antal`; a missing or damaged count means no users.
-int count(const QString& ini);
+int count(const TarnIni& ini);
 // `selected` as stored (a number from 1, or anything a hand edit left there).
-QString selected(const QString& ini);
-QString name(const QString& ini, int position);
+QString selected(const TarnIni& ini);
+QString name(const TarnIni& ini, int position);
 // The current user's name; "" when there is none.
-QString selectedName(const QString& ini);
+QString selectedName(const TarnIni& ini);
 // user1..user<antal>, in order.
-QStringList names(const QString& ini);
+QStringList names(const TarnIni& ini);
 
 // Adds a user behind the others and makes it the current one. Stores nothing unless both the
 // name and the password have been given. Returns whether it was added.
-bool add(const QString& ini, const EventLog& log, const QString& name, const QString& password);
+bool add(TarnIni& ini, const EventLog& log, const QString& name, const QString& password);
 
 // Makes the user at `position` (from 1) the current one.
-void choose(const QString& ini, const EventLog& log, int position);
+void choose(TarnIni& ini, const EventLog& log, int position);
 
 // Removes the user at `position` (from 1): the users behind it move up one place, the last
 // place is emptied and the first user becomes the current one. A position that names no
 // user changes nothing. Returns whether a user was removed.
-bool remove(const QString& ini, const EventLog& log, int position);
+bool remove(TarnIni& ini, const EventLog& log, int position);
 
 } // namespace users

@@ -2,21 +2,16 @@
 // the preview of every open category after each roll.
 #include "core/Program.h"
 #include "rules/game/Categories.h"
+#include "rules/sound/SoundNumbers.h"
 #include "ui/ClickLabel.h"
 #include "ui/Colours.h"
-#include "rules/game/Entry.h"
 #include "ui/Layout.h"
 #include "windows/main/MainWindow.h"
-#include "rules/game/Preview.h"
-#include "rules/game/UpperBonus.h"
-#include "core/Profile.h"
 
 #include <QTimer>
 
 void Main::EnterCategory(int id) {
-    if (!isCategoryId(id)) return;
-    ClickLabel* label = categories_[id - 1];
-    const EntryResult entry = enterCategory(game, id, label->isEnabled());
+    const EntryResult entry = model_.enter(id);
     if (entry.outcome == EntryOutcome::Ignored) return;
     if (entry.outcome == EntryOutcome::Rejected) {
         NoAble();
@@ -25,31 +20,26 @@ void Main::EnterCategory(int id) {
     QLabel* score = scores_[id - 1];
     setTextColour(score, entry.best ? colours::White : colours::Gold);
     score->setText(QString::number(entry.score));
-    total_->setText(QString::number(game.total));
-    label->setEnabled(false);
-    Varje();
-    if (entry.upper) bonusVarje();
+    total_->setText(QString::number(entry.totalBefore));
+    categories_[id - 1]->setEnabled(false);
+    Varje(entry.totalBefore);
+    if (entry.upper) bonusVarje(entry.bonus);
     if (entry.yatzy) {
-        sndA(YatzySound);
+        sndA(sound::Yatzy);
         Say(yatzyMessage(entry.score));
     }
 }
 
-void Main::bonusVarje() {
-    const BonusResult bonus = ::bonusVarje(game, program_.text(QStringLiteral("d8")));
-    bonus_->setText(bonus.caption);
-    setTextColour(bonus_, bonus.outcome == BonusOutcome::Running ? colours::LightRed : colours::Gold);
-    if (bonus.sound) sndA(bonus.sound);
-    total_->setText(QString::number(game.total));
-    if (!bonus.message.isEmpty()) Say(bonus.message);
+void Main::bonusVarje(BonusOutcome outcome) {
+    bonus_->setText(bonusCaption(outcome, game().upperBalance));
+    setTextColour(bonus_, outcome == BonusOutcome::Running ? colours::LightRed : colours::Gold);
+    if (outcome == BonusOutcome::Awarded) sndA(sound::Bonus);
+    total_->setText(QString::number(game().total));
+    const QString message = bonusMessage(outcome, program_.text(text::NoBonus));
+    if (!message.isEmpty()) Say(message);
 }
 
-void Main::CheckKateg() {
-    std::array<bool, CategoryCount> open{};
-    for (int i = 0; i < CategoryCount; ++i) open[i] = categories_[i]->isEnabled();
-    const preview::Result result = preview::CheckKateg(game.dice, open, game.rollsLeft);
-    game.scoringPossible = result.scoringPossible;
-
+void Main::CheckKateg(const preview::Result& result) {
     for (const Category& c : Categories) {
         ClickLabel* label = categories_[c.id - 1];
         const preview::Look look = result.look[c.id - 1];
@@ -66,10 +56,11 @@ void Main::CheckKateg() {
         return;
     }
     indik_->move(indik_->x(), twips::px(preview::markerTop(result.marked)));
-    if (GetINI(QStringLiteral("Options"), QStringLiteral("ShowRedSquare"), program_.iniPath()) ==
-        profile::Yes) {
+    if (program_.ini.get(ini::options::ShowRedSquare)) {
         indik_->show();
         indik_->raise();
         timerIndik_->start();
     }
 }
+
+void Main::hideRedSquare() { indik_->hide(); }

@@ -18,7 +18,7 @@ void Main::PlaceAll() {
         ClickLabel* label = categories_[id - 1];
         label->setGeometry(twips::px(CategoryLeft), label->y(), twips::px(CategoryWidth),
                            label->height());
-        label->setEnabled(true);
+        label->setEnabled(model_.isOpen(id));
     }
     // Every score row keeps its fixed offset from the first, following the painted slots.
     for (int id = 1; id <= CategoryCount; ++id) {
@@ -30,10 +30,7 @@ void Main::PlaceAll() {
 }
 
 void Main::RemoveAll() {
-    for (ClickLabel* image : diceImages_) image->hide();
-    game.onTable.fill(false);
-    undo_->setEnabled(false);
-    game.entryLocked = true;
-    roll_->setEnabled(true);
+    showTable();
+    showRollButtons();
     for (ClickLabel* c : categories_) c->setForeground(colours::Gray);
 }

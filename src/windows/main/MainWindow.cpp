@@ -1,16 +1,15 @@
 #include "windows/main/MainWindow.h"
 
 #include "core/Program.h"
-#include "ui/Resources.h"
 #include "rules/game/Categories.h"
 #include "ui/ClickLabel.h"
 #include "ui/Colours.h"
 #include "ui/Fonts.h"
 #include "ui/Layout.h"
 #include "ui/MessageDisplay.h"
+#include "ui/Resources.h"
 #include "ui/SoundEffects.h"
 #include "windows/main/TopTen.h"
-#include "core/Profile.h"
 
 #include <QFileInfo>
 #include <QImageReader>
@@ -20,7 +19,11 @@
 #include <QTimer>
 
 namespace {
-const QString Options = QStringLiteral("Options");
+void caption(QLabel* l, const QString& text, const QFont& font, Qt::Alignment align) {
+    l->setText(text);
+    l->setFont(font);
+    l->setAlignment(align);
+}
 } // namespace
 
 Main::Main(Program& program, QWidget* parent)
@@ -51,28 +54,35 @@ W* Main::add(const QString& name, const QRect& at, Args&&... args) {
 }
 
 void Main::buildControls() {
-    using namespace layout;
-    auto caption = [](QLabel* l, const QString& text, const QFont& font, Qt::Alignment align) {
-        l->setText(text);
-        l->setFont(font);
-        l->setAlignment(align);
-    };
-
     backgrPic_ = add<QLabel>(QStringLiteral("BackgrPic"), twips::rect(0, 0, 500, 500));
     backgrPic_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     backgrPic_->hide();
+    buildTitleBar();
+    buildBoard();
+    buildScoreboard();
 
+    // Labels paint their text in their own colour over the artwork.
+    for (QLabel* l : findChildren<QLabel*>())
+        if (!qobject_cast<ClickLabel*>(l)) setTextColour(l, colours::White);
+    setTextColour(total_, colours::Gold);
+    buildTimers();
+}
+
+void Main::buildTitleBar() {
+    using namespace layout;
     titellist_ = add<QLabel>(QStringLiteral("Titellist"), Titellist.px());
     caption(titellist_, QStringLiteral("Tarnwick 2000"), fonts::verdana(9.75, true),
             Qt::AlignCenter);
     add<ClickLabel>(QStringLiteral("Logo"), Logo.px());
     showTime_ = add<ClickLabel>(QStringLiteral("ShowTime"), ShowTime.px());
     showTime_->setAlignment(Qt::AlignCenter);
-    connect(showTime_, &ClickLabel::clicked, this, &Main::ShowTimeClick);
+    connect(showTime_, &ClickLabel::clicked, this,
+            [this] { emit settingsRequested(QStringLiteral("alarm")); });
     add<ClickLabel>(QStringLiteral("lblHelp"), lblHelp.px());
     auto* lblSett = add<ClickLabel>(QStringLiteral("lblSett"), layout::lblSett.px());
     caption(lblSett, QStringLiteral("Settings"), fonts::verdana(9.75, true), Qt::AlignCenter);
-    connect(lblSett, &ClickLabel::clicked, this, &Main::lblSettClick);
+    connect(lblSett, &ClickLabel::clicked, this,
+            [this] { emit settingsRequested(QStringLiteral("all")); });
     auto* minimera = add<ClickLabel>(QStringLiteral("Minimera"), Minimera.px());
     caption(minimera, QStringLiteral("_"), fonts::verdana(9.75, true), Qt::AlignCenter);
     connect(minimera, &ClickLabel::clicked, this, &QWidget::showMinimized);
@@ -89,8 +99,12 @@ void Main::buildControls() {
     }
     lbUser_ = add<ClickLabel>(QStringLiteral("lb_User"), lb_User.px());
     lbUser_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    connect(lbUser_, &ClickLabel::clicked, this, &Main::lb_UserClick);
+    connect(lbUser_, &ClickLabel::clicked, this,
+            [this] { emit settingsRequested(QStringLiteral("user")); });
+}
 
+void Main::buildBoard() {
+    using namespace layout;
     for (int die = 1; die <= 6; ++die) {
         auto* image = add<ClickLabel>(QStringLiteral("Image%1").arg(die), Dice[die - 1].px());
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -121,6 +135,33 @@ void Main::buildControls() {
     caption(mrolls_, QString(), fonts::verdana(8.25), Qt::AlignCenter);
     mrolls_->setToolTip(QStringLiteral(" Rolls / Category "));
 
+    command1_ = add<QPushButton>(QStringLiteral("Command1"), layout::Command1.px(),
+                                 QStringLiteral("Noll slag"));
+    command1_->hide();
+    connect(command1_, &QPushButton::clicked, this, &Main::Command1Click);
+    text1_ = add<QLineEdit>(QStringLiteral("Text1"), layout::Text1.px());
+    text1_->hide();
+    command2_ = add<QPushButton>(QStringLiteral("Command2"), layout::Command2.px(),
+                                 QStringLiteral("&OK"));
+    command2_->hide();
+    connect(command2_, &QPushButton::clicked, this, &Main::Command2Click);
+
+    auto* errorPic = add<ClickLabel>(QStringLiteral("ErrorPic"), layout::ErrorPic.px());
+    errorPic->setScaledContents(true);
+    errorPic->hide();
+    // The error indicator opens the log, where the failure was written.
+    connect(errorPic, &ClickLabel::clicked, this,
+            [this] { program_.platform.shell.open(program_.log.path()); });
+    errorPic_ = errorPic;
+    soundPic_ = add<ClickLabel>(QStringLiteral("SoundPic"), layout::SoundPic.px());
+    soundPic_->setScaledContents(true);
+    connect(soundPic_, &ClickLabel::clicked, this, &Main::SoundPicClick);
+    auto* homepage = add<ClickLabel>(QStringLiteral("Homepage"), layout::Homepage.px());
+    caption(homepage, QStringLiteral("www"), fonts::verdana(8.25, true), Qt::AlignCenter);
+}
+
+void Main::buildScoreboard() {
+    using namespace layout;
     for (const Category& c : Categories) {
         auto* label = add<ClickLabel>(QLatin1String(c.label), layout::category(c.id).px());
         label->setText(QStringLiteral("  ") + QLatin1String(c.caption));
@@ -144,62 +185,28 @@ void Main::buildControls() {
     indik_ = add<FilledCircle>(QStringLiteral("Indik"),
                                twips::rect(IndikLeft, CategoryTop[0], IndikSize, IndikSize));
     indik_->hide();
+}
 
-    command1_ = add<QPushButton>(QStringLiteral("Command1"), layout::Command1.px(),
-                                 QStringLiteral("Noll slag"));
-    command1_->hide();
-    connect(command1_, &QPushButton::clicked, this, &Main::Command1Click);
-    text1_ = add<QLineEdit>(QStringLiteral("Text1"), layout::Text1.px());
-    text1_->hide();
-    command2_ = add<QPushButton>(QStringLiteral("Command2"), layout::Command2.px(),
-                                 QStringLiteral("&OK"));
-    command2_->hide();
-    connect(command2_, &QPushButton::clicked, this, &Main::Command2Click);
+void Main::buildTimers() {
+    auto timer = [this](const char* name, int interval, void (Main::*tick)()) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QLatin1String(name));
+        t->setInterval(interval);
+        connect(t, &QTimer::timeout, this, tick);
+        return t;
+    };
+    timerIndik_ = timer("TimerIndik", 50, &Main::TimerIndikTick);
+    timerPlay_ = timer("TimerPlay", 1000, &Main::TimerPlayTick);
+    timerEnd_ = timer("TimerEnd", 1500, &Main::TimerEndTick);
+    timerEnd_->setSingleShot(true);
+    timer3_ = timer("Timer3", 1800, &Main::Timer3Tick);
 
-    auto* errorPic = add<ClickLabel>(QStringLiteral("ErrorPic"), layout::ErrorPic.px());
-    errorPic->setScaledContents(true);
-    errorPic->hide();
-    // The error indicator opens the log, where the failure was written.
-    connect(errorPic, &ClickLabel::clicked, this, [this] { program_.platform.shell.open(program_.log.path()); });
-    errorPic_ = errorPic;
-    soundPic_ = add<ClickLabel>(QStringLiteral("SoundPic"), layout::SoundPic.px());
-    soundPic_->setScaledContents(true);
-    connect(soundPic_, &ClickLabel::clicked, this, &Main::SoundPicClick);
-    auto* homepage = add<ClickLabel>(QStringLiteral("Homepage"), layout::Homepage.px());
-    caption(homepage, QStringLiteral("www"), fonts::verdana(8.25, true), Qt::AlignCenter);
-
-    // Labels paint their text in their own colour over the artwork.
-    for (QLabel* l : findChildren<QLabel*>())
-        if (!qobject_cast<ClickLabel*>(l)) setTextColour(l, colours::White);
-    setTextColour(total_, colours::Gold);
-
-    timerIndik_ = new QTimer(this);
-    timerIndik_->setObjectName(QStringLiteral("TimerIndik"));
-    timerIndik_->setInterval(50);
-    connect(timerIndik_, &QTimer::timeout, this, &Main::TimerIndikTick);
     display_ = new MessageDisplay(this);
     // Everything the display says passes here, the delayed total included.
-    connect(display_, &MessageDisplay::said, this, [this](const QString& text) {
-        message = text;
-        emit said(text);
-    });
+    connect(display_, &MessageDisplay::said, this, &Main::said);
     display_->setTotalAnnouncement([this] {
-        return program_.text(QStringLiteral("d2")) + QStringLiteral(": ") + QString::number(game.total);
+        return program_.text(text::Total) + QStringLiteral(": ") + QString::number(game().total);
     });
-
-    timerPlay_ = new QTimer(this);
-    timerPlay_->setObjectName(QStringLiteral("TimerPlay"));
-    timerPlay_->setInterval(1000);
-    connect(timerPlay_, &QTimer::timeout, this, &Main::TimerPlayTick);
-    timerEnd_ = new QTimer(this);
-    timerEnd_->setObjectName(QStringLiteral("TimerEnd"));
-    timerEnd_->setInterval(1500);
-    timerEnd_->setSingleShot(true);
-    connect(timerEnd_, &QTimer::timeout, this, &Main::TimerEndTick);
-    timer3_ = new QTimer(this);
-    timer3_->setObjectName(QStringLiteral("Timer3"));
-    timer3_->setInterval(1800);
-    connect(timer3_, &QTimer::timeout, this, &Main::Timer3Tick);
 }
 
 void Main::load() {
@@ -207,18 +214,19 @@ void Main::load() {
         setWindowIcon(resources::icon(resources::WindowIcon));
         errorPic_->setPixmap(resources::iconPixmap(resources::ErrorIcon));
         const QCursor hand = resources::cursor(resources::PointingHand);
-        for (const char* name : {"lb_User", "NyttSpel", "lblSett", "lblHelp", "Homepage", "ShowTime"})
+        for (const char* name :
+             {"lb_User", "NyttSpel", "lblSett", "lblHelp", "Homepage", "ShowTime"})
             findChild<QWidget*>(QLatin1String(name))->setCursor(hand);
-        indicatorPhase = -1;
+        indicatorPhase_ = -1;
 
         // The clock runs from the start; its first tick stops it when the player turned it off.
         timer3_->start();
-        const QString ini = program_.iniPath();
-        clockSwitch = profile::yesNo(profile::ruleN(GetINI(Options, QStringLiteral("ShowTime"), ini)));
-        alarmArmed = GetINI(QStringLiteral("Alarm"), QStringLiteral("status"), ini) == QLatin1String("On");
-        alarmTime = GetINI(QStringLiteral("Alarm"), QStringLiteral("When"), ini);
+        const TarnIni& ini = program_.ini;
+        clockSwitch_ = profile::yesNo(ini.get(ini::options::ShowTime));
+        alarmArmed_ = ini.get(ini::alarm::Status) == ini::alarm::On;
+        alarmTime_ = ini.get(ini::alarm::When);
 
-        if (profile::switchY(Options, QStringLiteral("NollSlag"), ini)) {
+        if (ini.get(ini::options::NollSlag)) {
             command1_->show();
         } else {
             text1_->hide();
@@ -243,7 +251,7 @@ void Main::load() {
 
 void Main::loadBackgroundPicture() {
     backgrPic_->move(0, 0);
-    const QString p = GetINI(Options, QStringLiteral("picture"), program_.iniPath());
+    const QString p = program_.ini.get(ini::options::picture);
     if (!p.endsWith(QLatin1String(".jpg")) && !p.endsWith(QLatin1String(".gif"))) return;
     backgrPic_->resize(twips::px(12000), twips::px(19000));
     const QString file = program_.file(p);
@@ -257,8 +265,7 @@ void Main::loadBackgroundPicture() {
 }
 
 void Main::failurePath(const RuntimeFailure& f, const QString& place) {
-    const QString text =
-        QStringLiteral("Error %1: %2%3").arg(f.number).arg(f.description, place);
+    const QString text = QStringLiteral("Error %1: %2%3").arg(f.number).arg(f.description, place);
     Logg(text);
     errorPic_->setToolTip(text);
     errorPic_->show();

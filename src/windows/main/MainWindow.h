@@ -1,26 +1,29 @@
 #pragma once
 // The main window: the game itself. It holds the dice, the scoreboard, the top-10 list, the
-// message display and the window's own controls, and runs the game session.
-#include "rules/game/GameState.h"
+// message display and the window's own controls, and plays the game model's turns. It knows no
+// other window: it asks for the settings window by signals and takes the settings' changes by
+// slots, connected where the program wires its windows.
+#include "core/LanguageKeys.h"
+#include "core/ProfileSchema.h"
 #include "platform/Failure.h"
+#include "rules/game/GameModel.h"
 
 #include <QList>
 #include <QPixmap>
 #include <QWidget>
 
-#include <functional>
+#include <array>
 #include <memory>
 
 class ClickLabel;
 class FilledCircle;
-class frmMeny;
-class frmSettings;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
 class MessageDisplay;
 class SoundEffects;
+struct RollResult;
 namespace scores {
 class TopTen;
 }
@@ -28,120 +31,114 @@ struct Program;
 
 class Main : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Main(Program& program, QWidget* parent = nullptr);
     ~Main() override;
 
     // Start-up: reads the options, lays out the window and starts the first game.
     void load();
 
+    // The game in progress.
+    const GameState& game() const { return model_.state(); }
+    // The top-10 place last clicked, 1..10; 0 before any.
+    int selectedPlace() const { return selectedPlace_; }
+    // Values read at start-up that the settings window starts from.
+    const QString& clockSwitch() const { return clockSwitch_; }
+    bool alarmArmed() const { return alarmArmed_; }
+    const QString& alarmTime() const { return alarmTime_; }
+    QString soundSwitch() const;
+
+  public slots:
     // The window's operations, named after the controls and steps that trigger them.
     void Restart();
     void NyttSpel();
     void Avsluta();
-    void Varje();
-    void NoAble();
-    void TimerEndTick();
-    void TimerIndikTick();
-    void Command1Click();
-    void Command2Click();
-
-    // A click on a top-10 row: records its place (1..10) as the one to send.
-    void ToppClick(int place);
-    int selectedPlace = 0;
-
-    // Dice: the roll, picking up and putting back, and the play time.
     void Roll();
     void ImageClick(int die); // die 1..6
     void UndoClick();
-    void TimerPlayTick();
-
-    // Scoreboard: laid out at every game start, cleared at every turn's end.
-    void PlaceAll();
-    void RemoveAll();
-
-    // Categories: entering the roll, the upper bonus, the preview after each roll.
     void EnterCategory(int categoryId);
-    void bonusVarje();
-    void CheckKateg();
-
-    // Plays a numbered sound effect.
-    void sndA(int number);
-
-    // Shows a message on the message display.
-    void Say(const QString& text);
-    // Appends an event to the log.
-    void Logg(const QString& text);
-
-    // The settings window: null while it is not loaded. Openers unload it and load it afresh
-    // on the page they name, so every opening reads Tarn.ini and applies the language again.
-    frmSettings* settingsWindow() const { return settings_; }
-    void loadSettings(); // hidden, unless it is loaded already
-    void openSettings(const QString& mode);
-    void unloadSettings();
-    void lblSettClick();
-    void lb_UserClick();
-    void ShowTimeClick();
-    void SoundPicClick();
-
-    // The hidden window with the pop-up menus, created on first use.
-    frmMeny* meny();
-
-    // The clock in the title bar and the alarm.
+    void Command1Click();
+    void Command2Click();
+    void ToppClick(int place);
+    void TimerEndTick();
+    void TimerIndikTick();
+    void TimerPlayTick();
     void Timer3Tick();
+
+    // What the settings window changed.
+    void setSoundSwitch(bool on);
     void setClockShown(bool on);
-
-    // Hides the marker beside the suggested category.
     void hideRedSquare();
+    void setAlarm(bool armed, const QString& when);
+    void showUser(const QString& caption);
+    void clearTopList();
+    void sayTotalAgain();
 
-    GameState game;
-
-    // Values that outlive a game.
-    bool welcomeShown = false;
-    int indicatorPhase = -1;
-    QString clockSwitch;
-    bool alarmArmed = false;
-    QString alarmTime;
-    QString message; // the text the display shows now
-
-    Program& program() { return program_; }
-    SoundEffects& sounds() { return *sounds_; }
-    scores::TopTen& topTen() { return *topTen_; }
-    QList<QLabel*> toppLabels() const;
-    MessageDisplay& display() { return *display_; }
-    ClickLabel* soundPic() const { return soundPic_; }
-    ClickLabel* userLabel() const { return lbUser_; }
-
-    // Opens the translation wizard; empty while the game has none.
-    std::function<void()> showTranslationWizard;
-
-signals:
+  signals:
+    // Every message the display shows.
     void said(const QString& text);
+    // A game starts: the settings window must be loaded, hidden, unless it is loaded already;
+    // loading it applies the selected language.
+    void settingsNeeded();
+    // An opener was clicked: the settings window, loaded afresh on page `mode`.
+    void settingsRequested(const QString& mode);
+    // The sound switch changed here: an open settings window would show the old state.
+    void settingsOutdated();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void buildControls();
+    void buildTitleBar();
+    void buildBoard();
+    void buildScoreboard();
+    void buildTimers();
     void failurePath(const RuntimeFailure& failure, const QString& place);
     void loadBackgroundPicture();
-    bool confirm(const QString& warnKey, const QString& promptKey);
+    bool confirm(const ini::SwitchKey& warning, text::Key prompt);
 
+    // Steps of the game, named as in the design.
+    void Varje(int total);
+    void NoAble();
+    void bonusVarje(BonusOutcome outcome);
+    void CheckKateg(const preview::Result& result);
+    void PlaceAll();
+    void RemoveAll();
+    void sndA(int number);
+    void Say(const QString& text);
+    void Logg(const QString& text);
+
+    // Draws the table and the two buttons from the model.
+    void showTable();
+    void showRollButtons();
+    void showRolls();
     void showMrolls();
     void clearDrag();
     void showClock();
     void fireAlarm();
+    void SoundPicClick();
+    QList<QLabel*> toppLabels() const;
 
     template <class W, class... Args> W* add(const QString& name, const QRect& at, Args&&... args);
 
     Program& program_;
+    GameModel model_;
     std::unique_ptr<SoundEffects> sounds_;
     std::unique_ptr<scores::TopTen> topTen_;
     MessageDisplay* display_ = nullptr;
     QPixmap artwork_;
+
+    // Values that outlive a game.
+    bool welcomeShown_ = false;
+    int indicatorPhase_ = -1;
+    QString clockSwitch_;
+    bool alarmArmed_ = false;
+    QString alarmTime_;
+    int selectedPlace_ = 0;
 
     ClickLabel* roll_ = nullptr;
     ClickLabel* undo_ = nullptr;
@@ -160,8 +157,6 @@ private:
     ClickLabel* soundPic_ = nullptr;
     ClickLabel* showTime_ = nullptr;
     ClickLabel* lbUser_ = nullptr;
-    frmSettings* settings_ = nullptr;
-    frmMeny* meny_ = nullptr;
     QPushButton* command1_ = nullptr;
     QPushButton* command2_ = nullptr;
     QLineEdit* text1_ = nullptr;

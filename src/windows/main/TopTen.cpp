@@ -2,18 +2,12 @@
 
 #include "core/Program.h"
 #include "rules/scores/ScoreKey.h"
+#include "rules/sound/SoundNumbers.h"
 #include "windows/main/TopTenLabels.h"
-#include "platform/ProfileFile.h"
-#include "core/Profile.h"
 
 namespace scores {
 namespace {
-const QString Highscore = QStringLiteral("Highscore");
 const QString AppTitle = QStringLiteral("Tarnwick 2000");
-
-QString key(char prefix, int place) {
-    return QLatin1Char(prefix) + QString::number(place);
-}
 
 // Clears the flag however the scoring is left.
 struct Busy {
@@ -35,40 +29,18 @@ QString TopTen::GeKey(int total) {
     return pendingKey_;
 }
 
-List TopTen::load() const {
-    const QString ini = program_.iniPath();
-    List list;
-    for (int n = 1; n <= Places; ++n) {
-        Entry& e = list[n - 1];
-        e.points = wholePoints(GetINI(Highscore, key('p', n), ini));
-        e.name = GetINI(Highscore, key('n', n), ini);
-        e.key = GetINI(Highscore, key('k', n), ini);
-        e.dateStamp = GetINI(Highscore, key('d', n), ini);
-    }
-    return list;
-}
+List TopTen::load() const { return loadList(program_.ini); }
 
-void TopTen::save(const List& list) const {
-    // One replacement of the file for all forty values: the list is never half written, and
-    // the end of a game does not wait for forty writes to reach the disk.
-    QList<profile::Write> writes;
-    for (int n = 1; n <= Places; ++n) {
-        const Entry& e = list[n - 1];
-        writes.append({Highscore, key('p', n), QString::number(e.points)});
-        writes.append({Highscore, key('n', n), e.name});
-        writes.append({Highscore, key('k', n), e.key});
-        writes.append({Highscore, key('d', n), e.dateStamp});
-    }
-    profile::writeStrings(writes, program_.iniPath());
-}
+void TopTen::save(const List& list) const { saveList(program_.ini, list); }
 
 QString TopTen::askName(QWidget* parent) const {
-    const QString ini = program_.iniPath();
-    const QString answer = program_.platform.boxes.input(
-        parent, program_.text(QStringLiteral("b4")), program_.text(QStringLiteral("b3")),
-        GetINI(Highscore, QStringLiteral("name"), ini));
+    TarnIni& ini = program_.ini;
+    const QString answer =
+        program_.platform.boxes.input(parent, program_.text(text::AskName),
+                                      program_.text(text::NewHighscore),
+                                      ini.get(ini::highscore::lastName));
     const QString name = playerName(answer);
-    SetINI(Highscore, QStringLiteral("name"), name, ini);
+    ini.set(ini::highscore::lastName, name);
     return name;
 }
 
@@ -78,23 +50,32 @@ Scored TopTen::KollaScore(int total, int playSeconds, const QList<QLabel*>& labe
     // them must not score the list twice.
     if (scoring_) return {};
     const Busy busy(scoring_);
-    const QString ini = program_.iniPath();
+    Scored s = record(toPoints(total), playSeconds, labels, parent);
+    program_.platform.boxes.message(parent, s.message, AppTitle);
+    return s;
+}
 
-    const QString time = playTime(playSeconds);
+Scored TopTen::record(qint16 points, int playSeconds, const QList<QLabel*>& labels,
+                      QWidget* parent) {
+    TarnIni& ini = program_.ini;
+    // Everything the end of a game stores reaches the file in one replacement, before the
+    // result is announced.
+    const TarnIni::Batch batch(ini);
+
     List list = load();
     Entry pending;
-    pending.points = toPoints(total);
+    pending.points = points;
     pending.key = pendingKey_;
     pending.dateStamp = QString::number(dateStamp(program_.platform.clock.now().date()));
 
-    if (pending.points > wholePoints(GetINI(Highscore, QStringLiteral("alltime"), ini)))
-        profile::writeNumber(Highscore, QStringLiteral("alltime"), pending.points, ini);
+    if (pending.points > wholePoints(ini.get(ini::highscore::alltime)))
+        ini.set(ini::highscore::alltime, QString::number(pending.points));
 
     // Asked exactly when the result will enter, also for a list damaged out of order.
     if (placeFor(list, pending.points) > 0) {
         if (sndA_) {
-            sndA_(EnterSound);
-            sndA_(LaserSound);
+            sndA_(sound::Yatzy + sound::Waiting);
+            sndA_(sound::Laser);
         }
         pending.name = askName(parent);
     }
@@ -106,11 +87,13 @@ Scored TopTen::KollaScore(int total, int playSeconds, const QList<QLabel*>& labe
     s.ran = true;
     s.newPlace = newPlace_;
     s.name = pending.name;
-    s.session = profile::readNumber(QStringLiteral("Session"), QStringLiteral("total"), ini) + 1;
-    s.logText = sessionLogText(s.session, pending.points, time, newPlace_, pending.name);
+    // The game just finished is counted with the rest of its result.
+    s.session = ini.get(ini::session::total) + 1;
+    ini.set(ini::session::total, s.session);
+    s.logText =
+        sessionLogText(s.session, pending.points, playTime(playSeconds), newPlace_, pending.name);
     program_.log.AppendLog(s.logText);
-    s.message = resultMessage(program_.text(QStringLiteral("b5")), pending.points);
-    program_.platform.boxes.message(parent, s.message, AppTitle);
+    s.message = resultMessage(program_.text(text::GameOver), pending.points);
     return s;
 }
 

@@ -2,7 +2,7 @@
 // The end of a game against the top-10 list in the profile file: the score key of the game
 // (GeKey), then its scoring (KollaScore). The main window keeps one TopTen for the run, so
 // the key made at the end of a game and the place it took outlive the call.
-#include "rules/scores/HighscoreList.h"
+#include "rules/scores/HighscoreStore.h"
 
 #include <QList>
 #include <QString>
@@ -19,7 +19,7 @@ namespace scores {
 struct Scored {
     bool ran = false; // false when asked again while a scoring's boxes were still open
     int newPlace = 0; // 1..10, or 0 when the game did not enter the list
-    int session = 0;  // the number of the game just finished
+    qint64 session = 0; // the number of the game just finished
     QString name;     // the name given for a new place
     QString logText;  // as logged, without the log's full stop
     QString message;  // the text of the announcing box
@@ -29,19 +29,15 @@ class TopTen {
   public:
     // Plays a sound effect by its number; the window's sound module provides it.
     using SoundCall = std::function<void(int)>;
-    // The numbers played when a game enters the list: a cheer that waits for its end, then
-    // a laser in the background.
-    static constexpr int EnterSound = 105, LaserSound = 6;
-
     explicit TopTen(Program& program, SoundCall sndA = {});
 
     // Makes the key of the game that just ended and keeps it for KollaScore.
     QString GeKey(int total);
 
     // Scores the finished game: alltime, the name for a new place, the list written back,
-    // the labels refreshed, the session logged and announced. The play timer must be
-    // stopped before, and the next game begun after (Restart); the window raises Session
-    // total afterwards. Runs once at a time: a call made while its own boxes are open
+    // the labels refreshed, the game counted in Session total, logged and announced; all it
+    // stores is written in one replacement of Tarn.ini before the announcement. The play timer
+    // must be stopped before, and the next game begun after (Restart). Runs once at a time: a call made while its own boxes are open
     // returns at once with `ran` false and touches nothing.
     Scored KollaScore(int total, int playSeconds, const QList<QLabel*>& labels,
                       QWidget* parent = nullptr);
@@ -54,6 +50,8 @@ class TopTen {
     void save(const List& list) const;
 
   private:
+    // All of KollaScore but the announcing box.
+    Scored record(qint16 points, int playSeconds, const QList<QLabel*>& labels, QWidget* parent);
     QString askName(QWidget* parent) const;
 
     Program& program_;

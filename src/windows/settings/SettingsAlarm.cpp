@@ -1,30 +1,24 @@
 // The alarm frame of the settings window: the time and message are shown as stored, the
 // message is written as it is typed, and the Close button arms or disarms the alarm.
 #include "core/Program.h"
-#include "windows/main/MainWindow.h"
 #include "rules/clock/AlarmClock.h"
-#include "core/Profile.h"
 #include "windows/settings/SettingsWindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 
-namespace {
-const QString Alarm = QStringLiteral("Alarm");
-} // namespace
-
 void frmSettings::fillAlarm() {
-    alarmclock::WhenParts when =
-        alarmclock::splitWhen(GetINI(Alarm, QStringLiteral("When"), program_.iniPath()));
+    const TarnIni& ini = program_.ini;
+    alarmclock::WhenParts when = alarmclock::splitWhen(ini.get(ini::alarm::When));
     // Without a time of its own the alarm offers the present minute, as a clock's would.
     if (when.hour.isEmpty())
         when =
             alarmclock::splitWhen(alarmclock::clockCaption(program_.platform.clock.now().time()));
     combo1_->setCurrentIndex(combo1_->findText(when.hour));
     combo2_->setCurrentIndex(combo2_->findText(when.minutes));
-    check9_->setChecked(main_.alarmArmed);
-    const QString mess = GetINI(Alarm, QStringLiteral("Mess"), program_.iniPath());
+    check9_->setChecked(held_.alarmArmed);
+    const QString mess = ini.get(ini::alarm::Mess);
     text1_->setText(mess.isEmpty() ? alarmclock::Placeholder : mess);
 }
 
@@ -36,19 +30,18 @@ void frmSettings::Text1Change(const QString& text) {
         text1_->clear(); // writes the empty message through this handler
         return;
     }
-    SetINI(Alarm, QStringLiteral("Mess"), text, program_.iniPath());
+    program_.ini.set(ini::alarm::Mess, text);
 }
 
 void frmSettings::saveAlarm() {
-    const QString ini = program_.iniPath();
-    if (check9_->isChecked()) {
-        const QString when = combo1_->currentText() + combo2_->currentText();
-        SetINI(Alarm, QStringLiteral("Status"), QStringLiteral("On"), ini);
-        SetINI(Alarm, QStringLiteral("When"), when, ini);
-        main_.alarmArmed = true;
-        main_.alarmTime = when;
+    TarnIni& ini = program_.ini;
+    const bool armed = check9_->isChecked();
+    const QString when = combo1_->currentText() + combo2_->currentText();
+    if (armed) {
+        ini.set(ini::alarm::Status, ini::alarm::On);
+        ini.set(ini::alarm::When, when);
     } else {
-        SetINI(Alarm, QStringLiteral("Status"), QStringLiteral("Off"), ini);
-        main_.alarmArmed = false;
+        ini.set(ini::alarm::Status, ini::alarm::Off);
     }
+    emit alarmChanged(armed, when);
 }

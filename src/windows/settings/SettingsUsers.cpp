@@ -1,11 +1,10 @@
 // The user frame of the settings window: choosing, adding and removing member accounts.
 #include "core/Program.h"
-#include "ui/ClickLabel.h"
-#include "windows/main/MainWindow.h"
 #include "rules/language/LanTexts.h"
+#include "rules/users/UserList.h"
+#include "ui/ClickLabel.h"
 #include "windows/settings/SettingsPages.h"
 #include "windows/settings/SettingsWindow.h"
-#include "rules/users/UserList.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -13,9 +12,8 @@
 #include <QPushButton>
 
 void frmSettings::fillUsers() {
-    const QString ini = program_.iniPath();
     list3_->clear();
-    list3_->addItems(users::names(ini));
+    list3_->addItems(users::names(program_.ini));
     command2_->setEnabled(list3_->count() > 0);
 }
 
@@ -29,8 +27,8 @@ void frmSettings::showUserEntry(bool entry) {
 
 void frmSettings::showCurrentUser(const QString& tip) {
     list3_->setToolTip(tip);
-    main_.userLabel()->setText(language::userCaption(users::selectedName(program_.iniPath()),
-                                                     program_.text(QStringLiteral("s1"))));
+    emit userChanged(
+        language::userCaption(users::selectedName(program_.ini), program_.text(text::NoUser)));
 }
 
 void frmSettings::Command1Click() {
@@ -44,33 +42,33 @@ void frmSettings::Command1Click() {
 
 void frmSettings::butOKClick() {
     showUserEntry(false);
-    const QString ini = program_.iniPath();
+    TarnIni& ini = program_.ini;
     users::add(ini, program_.log, txtUser_->text(), txtPass_->text());
     fillUsers();
     if (users::count(ini) > 0) {
-        showCurrentUser(program_.text(QStringLiteral("s22")) + QLatin1Char(' ') +
+        showCurrentUser(program_.text(text::CurrentUser) + QLatin1Char(' ') +
                         users::selectedName(ini));
     }
     LanUpdate();
 }
 
 void frmSettings::List3Click(int index) {
-    const QString ini = program_.iniPath();
+    TarnIni& ini = program_.ini;
     users::choose(ini, program_.log, index + 1);
-    showCurrentUser(language::padded(program_.text(QStringLiteral("s22")) + QLatin1Char(' ') +
+    showCurrentUser(language::padded(program_.text(text::CurrentUser) + QLatin1Char(' ') +
                                      users::selectedName(ini)));
 }
 
 void frmSettings::Command2Click() {
-    const QString ini = program_.iniPath();
+    TarnIni& ini = program_.ini;
     if (!users::remove(ini, program_.log, list3_->currentIndex() + 1)) return;
     fillUsers();
     if (users::count(ini) > 0) {
-        showCurrentUser(language::padded(program_.text(QStringLiteral("s22")) + QLatin1Char(' ') +
+        showCurrentUser(language::padded(program_.text(text::CurrentUser) + QLatin1Char(' ') +
                                          users::name(ini, 1)));
     } else {
-        list3_->setToolTip(language::padded(program_.text(QStringLiteral("s1"))));
-        main_.userLabel()->setText(program_.text(QStringLiteral("s1")));
+        list3_->setToolTip(language::padded(program_.text(text::NoUser)));
+        emit userChanged(program_.text(text::NoUser));
     }
     LanUpdate();
 }

@@ -1,12 +1,10 @@
 #include "windows/settings/SettingsWindow.h"
 
 #include "core/Program.h"
-#include "ui/Resources.h"
-#include "ui/SoundEffects.h"
 #include "ui/ClickLabel.h"
 #include "ui/Fonts.h"
-#include "windows/main/MainWindow.h"
-#include "core/Profile.h"
+#include "ui/Resources.h"
+#include "windows/settings/SettingsOptions.h"
 #include "windows/settings/SettingsPages.h"
 
 #include <QCheckBox>
@@ -22,14 +20,6 @@
 using namespace settingsLayout;
 
 namespace {
-const QString Options = QStringLiteral("Options");
-
-// The option each box writes.
-constexpr std::pair<const char*, const char*> OptionKeys[] = {
-    {"Check2", "WarnExit"},     {"Check3", "WarnHomepage"}, {"Check4", "WarnNewGame"},
-    {"Check5", "ShowSplash"},   {"Check6", "ShowHelpText"}, {"Check7", "ShowTime"},
-    {"Check8", "ShowRedSquare"}};
-
 template <class W> W* make(const char* name, QWidget* parent, const Place& at) {
     auto* w = new W(parent);
     w->setObjectName(QLatin1String(name));
@@ -62,8 +52,9 @@ QPushButton* button(const char* name, QWidget* parent, const Place& at, const QS
 }
 } // namespace
 
-frmSettings::frmSettings(Program& program, Main& main)
-    : QDialog(&main), program_(program), main_(main) {
+frmSettings::frmSettings(Program& program, const QString& mode, const Held& held,
+                         QWidget* parent)
+    : QDialog(parent), program_(program), mode_(mode), held_(held) {
     setObjectName(QStringLiteral("frmSettings"));
     setWindowTitle(QStringLiteral("Settings"));
     setFont(fonts::sansSerif());
@@ -84,7 +75,8 @@ void frmSettings::buildControls() {
     list1_ = make<QComboBox>("List1", frame1_, List1);
     connect(list1_, &QComboBox::activated, this, &frmSettings::List1Click);
     setTranslate_ = button("setTranslate", frame1_, setTranslate, QStringLiteral("Translate"));
-    connect(setTranslate_, &QPushButton::clicked, this, &frmSettings::setTranslateClick);
+    // The translation tools are not part of the game yet: the button has nothing to open.
+    setTranslate_->setEnabled(false);
 
     buildUserFrame();
 
@@ -101,8 +93,6 @@ void frmSettings::buildControls() {
                 addCheck("Check6", frame5_, 1, QStringLiteral("Help text")),
                 addCheck("Check7", frame5_, 2, QStringLiteral("Time")),
                 addCheck("Check8", frame5_, 3, QStringLiteral("Red square"))};
-    for (const auto& [name, key] : OptionKeys)
-        findChild<QCheckBox*>(QLatin1String(name))->setProperty("key", QLatin1String(key));
     for (QCheckBox* box : options_)
         connect(box, &QCheckBox::toggled, this, [this, box](bool on) { optionClick(box, on); });
 
@@ -174,6 +164,7 @@ void frmSettings::buildAlarmFrame() {
 }
 
 void frmSettings::load() {
+    const TarnIni::Batch batch(program_.ini);
     layoutPage();
     label1_->setCursor(resources::cursor(resources::PointingHand));
     command4_->move((width() - command4_->width()) / 2, command4_->y());
@@ -182,26 +173,24 @@ void frmSettings::load() {
     fillLanguages();
     fillUsers();
 
-    const QString ini = program_.iniPath();
+    TarnIni& ini = program_.ini;
     // All boxes start unticked, so each box ticked here runs its click: its key reads "Yes"
     // from now on, and the clock and the texts follow it.
     for (const char* name :
          {"Check5", "Check7", "Check8", "Check2", "Check4", "Check3", "Check6"}) {
-        QCheckBox* box = findChild<QCheckBox*>(QLatin1String(name));
-        box->setChecked(profile::switchN(Options, box->property("key").toString(), ini));
+        const ini::SwitchKey& key = optionKey(QLatin1String(name));
+        // The boxes show every option by rule N, whatever rule its readers apply.
+        findChild<QCheckBox*>(QLatin1String(name))->setChecked(profile::ruleN(ini.raw(key)));
     }
-    check1_->setChecked(main_.sounds().soundSwitch() == profile::No);
+    check1_->setChecked(held_.soundSwitch == profile::No);
 
-    command3_->setEnabled(GetINI(QStringLiteral("Highscore"), QStringLiteral("p1"), ini) !=
-                          QLatin1String("0"));
+    command3_->setEnabled(ini.get(ini::highscore::points, 1) != QLatin1String("0"));
     fillAlarm();
-    // The wizard comes with the translation tools; until then the button has nothing to open.
-    setTranslate_->setEnabled(bool(main_.showTranslationWizard));
     LanUpdate();
 }
 
 void frmSettings::layoutPage() {
-    const std::optional<Page> page = pageFor(program_.settingsMode);
+    const std::optional<Page> page = pageFor(mode_);
     if (!page) return;
     setWindowIcon(resources::icon(page->icon));
     setFixedSize(clientSize(*page));
@@ -216,7 +205,7 @@ void frmSettings::layoutPage() {
     alarm.setRight(qMin(alarm.right(), width() - twips::px(Margin) - 1));
     frame7_->setGeometry(alarm);
     check9_->resize(twips::px(page->check9Width), check9_->height());
-    check9_->setText(page->check9Captioned ? program_.text(QStringLiteral("s18")) : QString());
+    check9_->setText(page->check9Captioned ? program_.text(text::Alarm) : QString());
     text1_->resize(twips::px(page->text1Width), text1_->height());
     combo1_->setGeometry(twips::px(page->combo1Left), combo1_->y(), twips::px(page->combo1Width),
                          combo1_->height());
@@ -224,14 +213,11 @@ void frmSettings::layoutPage() {
 }
 
 void frmSettings::showStatistics() {
-    const QString ini = program_.iniPath();
+    const TarnIni& ini = program_.ini;
     const QChar lf(10);
     // Counts not kept yet read as 0.
-    auto count = [&ini](const char* section, const char* key) {
-        return QString::number(
-            profile::readNumber(QLatin1String(section), QLatin1String(key), ini));
-    };
     lblInfo2_->setText(Program::version + QString::number(Program::revision) + lf + lf +
-                       count("Session", "total") + lf + count("Internet", "entries") + lf +
-                       count("Highscore", "alltime"));
+                       QString::number(ini.get(ini::session::total)) + lf +
+                       QString::number(ini.get(ini::internet::entries)) + lf +
+                       QString::number(profile::toNumber(ini.get(ini::highscore::alltime))));
 }

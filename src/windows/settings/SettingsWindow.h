@@ -1,12 +1,14 @@
 #pragma once
 // The settings window: every option, the language, the user profiles, the alarm and the
 // statistics. It keeps nothing of its own: it reads Tarn.ini when it loads and writes each
-// change the moment it is made. The main window loads it hidden at the start of a game and
-// opens it on one of three pages; closing it unloads it.
+// change the moment it is made. It knows no other window: what changes for the rest of the game
+// it says by its signals. It is loaded hidden at the start of a game and opened on one of three
+// pages; closing it unloads it.
+#include "ui/ApplyTexts.h"
+
 #include <QDialog>
 
 class ClickLabel;
-class Main;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -18,14 +20,38 @@ struct Program;
 class frmSettings : public QDialog {
     Q_OBJECT
   public:
-    frmSettings(Program& program, Main& main);
+    // What the window shows that the game holds in memory rather than in Tarn.ini.
+    struct Held {
+        QString soundSwitch; // PlaySound as the game read it, or as last switched
+        bool alarmArmed = false;
+    };
 
-    // Reads everything from Tarn.ini, lays out the page named by SettingsMode and applies the
-    // selected language. Ticking a box here counts as a click on it.
+    // `mode` is the page: "all", "user", "alarm", or "" for none (loaded hidden).
+    frmSettings(Program& program, const QString& mode, const Held& held, QWidget* parent);
+
+    // Reads everything from Tarn.ini, lays out the page and applies the selected language.
+    // Ticking a box here counts as a click on it; all it writes is one replacement of the file.
     void load();
 
-    // Writes the selected language's captions and tooltips into the main window, this window
-    // and the pop-up menu.
+    const QString& mode() const { return mode_; }
+
+  signals:
+    // The language's captions and tooltips for the other windows, after every change of them.
+    void textsChanged(const QList<language::Assignment>& texts);
+    void languageChanged();
+    void soundSwitched(bool on);
+    void clockShown(bool on);
+    void redSquareHidden();
+    void alarmChanged(bool armed, const QString& when);
+    // The caption the main window shows for the current user.
+    void userChanged(const QString& caption);
+    void listCleared();
+    // Closed with its Close button while the current user has a name: a score that waits
+    // for a user may go now.
+    void userReady();
+
+  private:
+    // Applies the selected language here and hands the rest to textsChanged.
     void LanUpdate();
 
     // Option boxes; each writes its key at once.
@@ -33,7 +59,6 @@ class frmSettings : public QDialog {
     void optionClick(QCheckBox* box, bool ticked);
 
     void List1Click(int index);
-    void setTranslateClick();
     void Label1Click();
     void Command3Click();
     void Command4Click();
@@ -47,12 +72,6 @@ class frmSettings : public QDialog {
     // The alarm frame.
     void Text1Change(const QString& text);
 
-  signals:
-    // Closed with its Close button while the current user has a name: a score that waits
-    // for a user may go now.
-    void userReady();
-
-  private:
     void buildControls();
     void buildUserFrame();
     void buildAlarmFrame();
@@ -67,7 +86,8 @@ class frmSettings : public QDialog {
     void saveAlarm();
 
     Program& program_;
-    Main& main_;
+    QString mode_;
+    Held held_;
 
     QGroupBox* frame1_ = nullptr;
     QGroupBox* frame2_ = nullptr;

@@ -1,0 +1,60 @@
+#include "app/Wiring.h"
+
+#include "core/Program.h"
+#include "ui/ApplyTexts.h"
+#include "windows/main/MainWindow.h"
+#include "windows/menu/MenuWindow.h"
+#include "windows/settings/SettingsWindow.h"
+
+Wiring::Wiring(Program& program)
+    : program_(program), main_(std::make_unique<Main>(program)), menu_(new frmMeny(main_.get())) {
+    connect(main_.get(), &Main::settingsNeeded, this, &Wiring::loadSettings);
+    connect(main_.get(), &Main::settingsRequested, this, &Wiring::openSettings);
+    connect(main_.get(), &Main::settingsOutdated, this, &Wiring::unloadSettings);
+}
+
+Wiring::~Wiring() = default;
+
+frmSettings* Wiring::settings() const { return settings_.data(); }
+
+void Wiring::loadSettings() {
+    if (!settings_) load(QString());
+}
+
+void Wiring::openSettings(const QString& mode) {
+    unloadSettings();
+    load(mode);
+    settings_->show();
+    settings_->raise();
+    settings_->activateWindow();
+}
+
+void Wiring::unloadSettings() {
+    if (!settings_) return;
+    // Deleted later: this may run inside one of the window's own handlers.
+    frmSettings* old = settings_.data();
+    settings_.clear();
+    old->hide();
+    old->deleteLater();
+}
+
+void Wiring::load(const QString& mode) {
+    Main* m = main_.get();
+    auto* s = new frmSettings(program_, mode, {m->soundSwitch(), m->alarmArmed()}, m);
+    settings_ = s;
+    // Closed by its Close button, by Escape or by the desktop: unloaded either way.
+    connect(s, &QDialog::finished, this, [this, s] {
+        if (settings_ == s) unloadSettings();
+    });
+    connect(s, &frmSettings::textsChanged, this, [this](const QList<language::Assignment>& texts) {
+        language::applyTexts(texts, {main_.get(), nullptr, menu_});
+    });
+    connect(s, &frmSettings::languageChanged, m, &Main::sayTotalAgain);
+    connect(s, &frmSettings::soundSwitched, m, &Main::setSoundSwitch);
+    connect(s, &frmSettings::clockShown, m, &Main::setClockShown);
+    connect(s, &frmSettings::redSquareHidden, m, &Main::hideRedSquare);
+    connect(s, &frmSettings::alarmChanged, m, &Main::setAlarm);
+    connect(s, &frmSettings::userChanged, m, &Main::showUser);
+    connect(s, &frmSettings::listCleared, m, &Main::clearTopList);
+    s->load();
+}

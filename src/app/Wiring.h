@@ -1,0 +1,40 @@
+#pragma once
+// The program's windows and every connection between them: the main window, its pop-up menus'
+// window, and the settings window, which is loaded and unloaded here on the main window's
+// requests. Windows only emit what changed; this is the one place that knows who listens.
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class Main;
+class frmMeny;
+class frmSettings;
+struct Program;
+
+class Wiring : public QObject {
+    Q_OBJECT
+  public:
+    explicit Wiring(Program& program);
+    ~Wiring() override;
+
+    Main& main() { return *main_; }
+    frmMeny& menu() { return *menu_; }
+    // Null while the settings window is not loaded.
+    frmSettings* settings() const;
+
+    // Loads the settings window hidden, unless it is loaded already.
+    void loadSettings();
+    // Unloads the settings window and loads it afresh on page `mode`, shown: every opening
+    // reads Tarn.ini and applies the language again.
+    void openSettings(const QString& mode);
+    void unloadSettings();
+
+  private:
+    void load(const QString& mode);
+
+    Program& program_;
+    std::unique_ptr<Main> main_;
+    frmMeny* menu_;
+    QPointer<frmSettings> settings_;
+};
