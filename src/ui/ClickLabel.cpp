@@ -31,7 +31,6 @@ void ClickLabel::mousePressEvent(QMouseEvent* event) {
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool inside = rect().contains(event->position().toPoint());
     if (pressed_ && inside && event->button() == Qt::LeftButton) emit clicked();
-    if (pressed_ && inside && event->button() == Qt::RightButton) emit rightClicked();
     pressed_ = false;
     event->accept();
 }

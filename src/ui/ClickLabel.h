@@ -15,7 +15,6 @@ public:
 
 signals:
     void clicked();
-    void rightClicked();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
