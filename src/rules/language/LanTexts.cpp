@@ -62,81 +62,107 @@ LanInputs readLanInputs(const Program& program, const QString& settingsMode) {
     return in;
 }
 
-QList<Assignment> lanTexts(const LanInputs& in, const Lookup& lookup) {
+namespace {
+
+// Collects the assignments in the order they are applied.
+class Texts {
+  public:
+    Texts(const LanInputs& in, const Lookup& lookup) : in_(in), lookup_(lookup) {}
+
+    // The settings window's title, and the help tooltips of both windows.
+    void titleAndHelp() {
+        const QString& mode = in_.settingsMode;
+        QString title = mode == QLatin1String("user") ? t(User) : t(Settings);
+        if (mode == QLatin1String("alarm")) title = t(Alarm);
+        caption(Window::Settings, {}, title);
+        // Help tooltips are cleared, not left as designed, when the player turns them off.
+        for (const Keyed& h : HelpTips)
+            tip(h.window, QLatin1String(h.control), in_.showHelpText ? padded(t(h.key)) : QString());
+    }
+
+    void mainWindow() {
+        caption(Window::Main, QStringLiteral("lbl_Roll"), t(RollWord));
+        caption(Window::Main, QStringLiteral("disp_Bonus"), QStringLiteral("  BONUS"));
+        caption(Window::Main, QStringLiteral("disp_Total"), QStringLiteral("  ") + t(Total).toUpper());
+        for (const Category& c : Categories)
+            caption(Window::Main, QLatin1String(c.label),
+                    QStringLiteral("  ") + lookup_(QLatin1String(c.nameKey)));
+        caption(Window::Main, QStringLiteral("NyttSpel"), t(StartNewGame));
+        caption(Window::Main, QStringLiteral("lblSett"), t(Settings));
+
+        caption(Window::Menu, QStringLiteral("www_homepage"), t(VisitHomepage));
+
+        for (int place = 1; place <= 10; ++place) {
+            const QString points = place <= in_.points.size() ? in_.points[place - 1] : QString();
+            tip(Window::Main, QStringLiteral("Topp%1").arg(place, 2, 10, QLatin1Char('0')),
+                in_.showHelpText ? toppTip(t(SendTip), points) : QString());
+        }
+        caption(Window::Main, QStringLiteral("lb_User"), userCaption(in_.userName, t(NoUser)));
+    }
+
+    void settingsWindow() {
+        caption(Window::Settings, QStringLiteral("setTranslate"), t(Translate));
+        // The button asks the clearing question without its question mark; an empty question
+        // leaves an empty caption like any other missing text.
+        QString clear = t(AskClearList);
+        clear.chop(1);
+        caption(Window::Settings, QStringLiteral("Command3"), clear);
+
+        const QString& mode = in_.settingsMode;
+        if (mode == QLatin1String("all")) {
+            caption(Window::Settings, QStringLiteral("Frame2"), t(User));
+            caption(Window::Settings, QStringLiteral("Frame7"), t(Alarm));
+        } else if (mode == QLatin1String("user")) {
+            caption(Window::Settings, QStringLiteral("Frame2"), QString());
+        } else if (mode == QLatin1String("alarm")) {
+            caption(Window::Settings, QStringLiteral("Frame7"), QString());
+        }
+
+        for (const Keyed& c : SettingsCaptions) caption(c.window, QLatin1String(c.control), t(c.key));
+        for (const char* control : {"Frame6", "lblInfo", "lblInfo2", "Label2"})
+            tip(Window::Settings, QLatin1String(control), padded(t(About)));
+        const QChar lf(10);
+        caption(Window::Settings, QStringLiteral("lblInfo"),
+                t(Version) + QLatin1Char(' ') + lf + lf + t(GamesPlayed) + lf + t(ScoresSent) +
+                    lf + t(BestEver) + lf);
+        tip(Window::Settings, QStringLiteral("List1"),
+            padded(t(SelectedLanguage)) + in_.languageName + QStringLiteral("  (") + in_.author +
+                QStringLiteral(") "));
+        // A missing or damaged count means no users, as everywhere else.
+        if (in_.users > 0) {
+            tip(Window::Settings, QStringLiteral("List3"),
+                padded(t(CurrentUser)) + in_.userName + QLatin1Char(' '));
+            caption(Window::Settings, QStringLiteral("List3"), in_.userName);
+        } else {
+            tip(Window::Settings, QStringLiteral("List3"), padded(t(NoUser)));
+            caption(Window::Settings, QStringLiteral("List3"), t(NoUser));
+        }
+        tip(Window::Settings, QStringLiteral("lblEnter"), t(EnterUser));
+    }
+
     QList<Assignment> out;
-    auto caption = [&out](Window w, const QString& control, const QString& value) {
+
+  private:
+    void caption(Window w, const QString& control, const QString& value) {
         out.append({w, control, Property::Caption, value});
-    };
-    auto tip = [&out](Window w, const QString& control, const QString& value) {
+    }
+    void tip(Window w, const QString& control, const QString& value) {
         out.append({w, control, Property::ToolTip, value});
-    };
-    auto t = [&lookup](text::Key key) { return lookup(key.name()); };
-    const QString& mode = in.settingsMode;
-
-    QString title = mode == QLatin1String("user") ? t(User) : t(Settings);
-    if (mode == QLatin1String("alarm")) title = t(Alarm);
-    caption(Window::Settings, {}, title);
-
-    // Help tooltips are cleared, not left as designed, when the player turns them off.
-    for (const Keyed& h : HelpTips)
-        tip(h.window, QLatin1String(h.control), in.showHelpText ? padded(t(h.key)) : QString());
-
-    caption(Window::Main, QStringLiteral("lbl_Roll"), t(RollWord));
-    caption(Window::Main, QStringLiteral("disp_Bonus"), QStringLiteral("  BONUS"));
-    caption(Window::Main, QStringLiteral("disp_Total"), QStringLiteral("  ") + t(Total).toUpper());
-    for (const Category& c : Categories)
-        caption(Window::Main, QLatin1String(c.label), QStringLiteral("  ") + lookup(QLatin1String(c.nameKey)));
-    caption(Window::Main, QStringLiteral("NyttSpel"), t(StartNewGame));
-    caption(Window::Main, QStringLiteral("lblSett"), t(Settings));
-
-    caption(Window::Menu, QStringLiteral("www_homepage"), t(VisitHomepage));
-
-    for (int place = 1; place <= 10; ++place) {
-        const QString points = place <= in.points.size() ? in.points[place - 1] : QString();
-        tip(Window::Main, QStringLiteral("Topp%1").arg(place, 2, 10, QLatin1Char('0')),
-            in.showHelpText ? toppTip(t(SendTip), points) : QString());
     }
+    QString t(text::Key key) const { return lookup_(key.name()); }
 
-    caption(Window::Main, QStringLiteral("lb_User"), userCaption(in.userName, t(NoUser)));
+    const LanInputs& in_;
+    const Lookup& lookup_;
+};
 
-    caption(Window::Settings, QStringLiteral("setTranslate"), t(Translate));
-    // The button asks the clearing question without its question mark; an empty question
-    // leaves an empty caption like any other missing text.
-    QString clear = t(AskClearList);
-    clear.chop(1);
-    caption(Window::Settings, QStringLiteral("Command3"), clear);
+} // namespace
 
-    if (mode == QLatin1String("all")) {
-        caption(Window::Settings, QStringLiteral("Frame2"), t(User));
-        caption(Window::Settings, QStringLiteral("Frame7"), t(Alarm));
-    } else if (mode == QLatin1String("user")) {
-        caption(Window::Settings, QStringLiteral("Frame2"), QString());
-    } else if (mode == QLatin1String("alarm")) {
-        caption(Window::Settings, QStringLiteral("Frame7"), QString());
-    }
-
-    for (const Keyed& c : SettingsCaptions)
-        caption(c.window, QLatin1String(c.control), t(c.key));
-    for (const char* control : {"Frame6", "lblInfo", "lblInfo2", "Label2"})
-        tip(Window::Settings, QLatin1String(control), padded(t(About)));
-    const QChar lf(10);
-    caption(Window::Settings, QStringLiteral("lblInfo"),
-            t(Version) + QLatin1Char(' ') + lf + lf + t(GamesPlayed) + lf + t(ScoresSent) + lf +
-                t(BestEver) + lf);
-    tip(Window::Settings, QStringLiteral("List1"),
-        padded(t(SelectedLanguage)) + in.languageName + QStringLiteral("  (") + in.author +
-            QStringLiteral(") "));
-    // A missing or damaged count means no users, as everywhere else.
-    if (in.users > 0) {
-        tip(Window::Settings, QStringLiteral("List3"),
-            padded(t(CurrentUser)) + in.userName + QLatin1Char(' '));
-        caption(Window::Settings, QStringLiteral("List3"), in.userName);
-    } else {
-        tip(Window::Settings, QStringLiteral("List3"), padded(t(NoUser)));
-        caption(Window::Settings, QStringLiteral("List3"), t(NoUser));
-    }
-    tip(Window::Settings, QStringLiteral("lblEnter"), t(EnterUser));
-    return out;
+QList<Assignment> lanTexts(const LanInputs& in, const Lookup& lookup) {
+    Texts texts(in, lookup);
+    texts.titleAndHelp();
+    texts.mainWindow();
+    texts.settingsWindow();
+    return texts.out;
 }
 
 } // namespace language
