@@ -129,7 +129,7 @@ class SoundsTest : public QObject {
             QCOMPARE(r.play(n), "pop.wav wait");
         QCOMPARE(r.play(104), "Yahoo2.wav wait");
         QCOMPARE(r.sounds.currentName(), "Yahoo2.wav");
-        QCOMPARE(sound::fileOf(9), "");
+        QCOMPARE(QLatin1String(sound::fileOf(9)), QString());
 
         // The fixed sounds leave the numbered ones alone.
         r.played().clear();

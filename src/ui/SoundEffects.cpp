@@ -17,7 +17,7 @@ void SoundEffects::sndA(int number) {
     number_ = number;
     if (!isOn()) return;
     // An unknown number keeps the file chosen last, so it plays that one again.
-    const QString file = sound::fileOf(number);
+    const QString file = QLatin1String(sound::fileOf(number));
     if (!file.isEmpty()) currentName_ = file;
     play(currentName_, number > sound::Waiting);
 }

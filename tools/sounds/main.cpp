@@ -1,5 +1,6 @@
 // Writes the game's ten wave files into the directory given on the command line.
 #include "Voices.h"
+#include "rules/sound/SoundNumbers.h"
 
 #include <cstdio>
 #include <string>
@@ -11,12 +12,13 @@ struct Sound {
     double peakDb; // pure tones sound louder than noisy clicks at the same peak
 };
 
+using namespace sound;
 const Sound sounds[] = {
-    {"dice.wav", voices::dice, -3.0},     {"points.wav", voices::points, -3.0},
-    {"Bonus.wav", voices::bonus, -3.0},   {"Yahoo2.wav", voices::yahoo, -4.0},
-    {"Yatzy.wav", voices::yatzy, -3.0},   {"Laser.wav", voices::laser, -4.0},
-    {"beep.wav", voices::beepHigh, -9.0}, {"pop.wav", voices::pop, -4.0},
-    {"doink.wav", voices::doink, -3.0},   {"Beep.wav", voices::beepLow, -9.0},
+    {fileOf(Dice), voices::dice, -3.0},      {fileOf(Points), voices::points, -3.0},
+    {fileOf(Bonus), voices::bonus, -3.0},    {fileOf(Yahoo), voices::yahoo, -4.0},
+    {fileOf(Yatzy), voices::yatzy, -3.0},    {fileOf(Laser), voices::laser, -4.0},
+    {fileOf(Beep), voices::beepHigh, -9.0},  {fileOf(Pop), voices::pop, -4.0},
+    {Refused, voices::doink, -3.0},          {PageBeep, voices::beepLow, -9.0},
 };
 } // namespace
 

@@ -1,8 +1,7 @@
 #pragma once
 // The game's sounds: the numbered effects that `sndA` plays and the two fixed files played
-// outside it. Every place that plays or names a sound takes it from here.
-#include <QString>
-
+// outside it. Every place that plays, names or makes a sound takes it from here, the build's
+// sound generator included, so this header needs nothing but the standard library.
 #include <array>
 
 namespace sound {
@@ -32,9 +31,9 @@ inline constexpr const char* Refused = "doink.wav";
 inline constexpr const char* PageBeep = "Beep.wav";
 
 // The file of a sound number in either form; "" when the number has none.
-inline QString fileOf(int number) {
+constexpr const char* fileOf(int number) {
     const int n = number > Waiting ? number - Waiting : number;
-    return n >= 1 && n <= int(Files.size()) ? QLatin1String(Files[n - 1]) : QString();
+    return n >= 1 && n <= int(Files.size()) ? Files[n - 1] : "";
 }
 
 } // namespace sound
