@@ -10,11 +10,13 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 using Dice = std::array<int, 6>;
 using Open = std::array<bool, CategoryCount>;
 using Scores = std::array<int, CategoryCount>;
+using Entries = QList<std::pair<int, int>>; // category id and score
 
 namespace {
 Dice dice(const char* digits) {
@@ -79,7 +81,10 @@ class ScoringTest : public QObject {
     Q_OBJECT
   private slots:
     // The values the shape test above cannot see: which faces a rule picks and how it adds.
-    void examples() {
+    void examples_data() {
+        QTest::addColumn<Dice>("roll");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("score");
         const struct {
             const char* roll;
             int id, score;
@@ -92,8 +97,12 @@ class ScoringTest : public QObject {
             {"222222", 17, 0},  {"444442", 11, 16}, {"222555", 10, 15},  {"666666", 7, 12},
         };
         for (const auto& r : rows)
-            QVERIFY2(ScoreOf(r.id, dice(r.roll)) == r.score,
-                     qPrintable(QStringLiteral("%1 in %2").arg(r.roll).arg(r.id)));
+            QTest::addRow("%s in %d", r.roll, r.id) << dice(r.roll) << r.id << r.score;
+    }
+    void examples() {
+        QFETCH(Dice, roll);
+        QFETCH(int, id);
+        QTEST(ScoreOf(id, roll), "score");
     }
 
     void badInputScoresNothing() {
@@ -130,63 +139,73 @@ class ScoringTest : public QObject {
     }
 
     // Which open categories light up and whether any fits; the marker's choice is below.
+    void preview_data() {
+        QTest::addColumn<Dice>("roll");
+        QTest::addColumn<Open>("open");
+        QTest::addColumn<int>("rollsLeft");
+        QTest::addColumn<QList<int>>("lit");
+        QTest::addColumn<int>("marked");
+        QTest::newRow("six sixes")
+            << dice("666666") << All << 30 << QList<int>{6, 7, 10, 11, 12, 19, 20} << 20;
+        QTest::newRow("filled ones left alone")
+            << dice("666666") << only({1, 2, 12, 19}) << 30 << QList<int>{12, 19} << 12;
+        QTest::newRow("Chance fits, unmarked while rolls remain")
+            << dice("665541") << only({19}) << 1 << QList<int>{19} << 0;
+        QTest::newRow("nothing open fits")
+            << dice("123466") << only({5, 9, 12, 20}) << 0 << QList<int>{} << 0;
+        QTest::newRow("all filled") << dice("666666") << Open{} << 0 << QList<int>{} << 0;
+        // Chance lights up whenever it is open; unrolled it scores 0 and is not marked.
+        QTest::newRow("unrolled dice") << Dice{} << All << 0 << QList<int>{19} << 0;
+    }
     void preview() {
-        // clang-format off
-        const struct {
-            const char* name; Dice roll; Open open; int rollsLeft; QList<int> lit; int marked;
-        } rows[] = {
-            {"six sixes", dice("666666"), All, 30, {6, 7, 10, 11, 12, 19, 20}, 20},
-            {"filled ones left alone", dice("666666"), only({1, 2, 12, 19}), 30, {12, 19}, 12},
-            {"Chance fits, unmarked while rolls remain", dice("665541"), only({19}), 1, {19}, 0},
-            {"nothing open fits", dice("123466"), only({5, 9, 12, 20}), 0, {}, 0},
-            {"all filled", dice("666666"), Open{}, 0, {}, 0},
-            // Chance lights up whenever it is open; unrolled it scores 0 and is not marked.
-            {"unrolled dice", Dice{}, All, 0, {19}, 0},
-        };
-        // clang-format on
-        for (const auto& row : rows) {
-            const preview::Result r = preview::CheckKateg(row.roll, row.open, row.rollsLeft);
-            for (int id = 1; id <= CategoryCount; ++id) {
-                const preview::Look look = !row.open[id - 1]      ? preview::Look::Unchanged
-                                           : row.lit.contains(id) ? preview::Look::Fits
-                                                                  : preview::Look::NoFit;
-                QVERIFY2(r.look[id - 1] == look, row.name);
-                QVERIFY2(r.score[id - 1] == (row.open[id - 1] ? ScoreOf(id, row.roll) : 0),
-                         row.name);
-            }
-            QVERIFY2(r.scoringPossible == !row.lit.isEmpty(), row.name);
-            QVERIFY2(r.marked == row.marked, row.name);
+        QFETCH(Dice, roll);
+        QFETCH(Open, open);
+        QFETCH(int, rollsLeft);
+        QFETCH(QList<int>, lit);
+        const preview::Result r = preview::CheckKateg(roll, open, rollsLeft);
+        for (int id = 1; id <= CategoryCount; ++id) {
+            const preview::Look look = !open[id - 1]      ? preview::Look::Unchanged
+                                       : lit.contains(id) ? preview::Look::Fits
+                                                          : preview::Look::NoFit;
+            const QByteArray category = "category " + QByteArray::number(id);
+            QVERIFY2(r.look[id - 1] == look, category);
+            QVERIFY2(r.score[id - 1] == (open[id - 1] ? ScoreOf(id, roll) : 0), category);
         }
+        QCOMPARE(r.scoringPossible, !lit.isEmpty());
+        QTEST(r.marked, "marked");
     }
 
+    void markerChoice_data() {
+        QTest::addColumn<Entries>("scores");
+        QTest::addColumn<int>("rolls");
+        QTest::addColumn<int>("marked");
+        QTest::newRow("none on the last roll") << Entries{} << 0 << 0;
+        QTest::newRow("lower tie keeps the first") << Entries{{8, 20}, {14, 20}} << 5 << 8;
+        QTest::newRow("Yatzy beats Sixes at par") << Entries{{6, 36}, {20, 100}} << 5 << 20;
+        QTest::newRow("Tower beats Fives at par") << Entries{{5, 20}, {18, 24}} << 5 << 18;
+        QTest::newRow("Chance ignored with rolls left") << Entries{{7, 2}, {19, 30}} << 1 << 7;
+        QTest::newRow("Chance beats a lower category on the last roll")
+            << Entries{{12, 30}, {19, 32}} << 0 << 19;
+        QTest::newRow("Chance tie loses on the last roll")
+            << Entries{{17, 21}, {19, 21}} << 0 << 17;
+        QTest::newRow("negative rolls count as none") << Entries{{19, 30}} << -3 << 19;
+        QTest::newRow("upper at par wins a tie") << Entries{{13, 15}, {3, 15}} << 5 << 3;
+        QTest::newRow("upper below par loses a tie") << Entries{{13, 15}, {4, 15}} << 5 << 13;
+        QTest::newRow("below par wins the tie on the last roll")
+            << Entries{{13, 15}, {4, 15}} << 0 << 4;
+        QTest::newRow("higher face wins among tied uppers") << Entries{{2, 12}, {3, 12}} << 0 << 3;
+        QTest::newRow("an upper raises the best for later uppers")
+            << Entries{{4, 16}, {5, 15}} << 0 << 4;
+        QTest::newRow("Ones below par with rolls left") << Entries{{1, 3}} << 5 << 0;
+        QTest::newRow("Ones at par") << Entries{{1, 4}} << 5 << 1;
+    }
     void markerChoice() {
-        // clang-format off
-        const struct {
-            const char* name; std::initializer_list<std::pair<int, int>> scores; int rolls, marked;
-        } rows[] = {
-            {"none on the last roll", {}, 0, 0},
-            {"lower tie keeps the first", {{8, 20}, {14, 20}}, 5, 8},
-            {"Yatzy beats Sixes at par", {{6, 36}, {20, 100}}, 5, 20},
-            {"Tower beats Fives at par", {{5, 20}, {18, 24}}, 5, 18},
-            {"Chance ignored with rolls left", {{7, 2}, {19, 30}}, 1, 7},
-            {"Chance beats a lower category on the last roll", {{12, 30}, {19, 32}}, 0, 19},
-            {"Chance tie loses on the last roll", {{17, 21}, {19, 21}}, 0, 17},
-            {"negative rolls count as none", {{19, 30}}, -3, 19},
-            {"upper at par wins a tie", {{13, 15}, {3, 15}}, 5, 3},
-            {"upper below par loses a tie", {{13, 15}, {4, 15}}, 5, 13},
-            {"below par wins the tie on the last roll", {{13, 15}, {4, 15}}, 0, 4},
-            {"higher face wins among tied uppers", {{2, 12}, {3, 12}}, 0, 3},
-            {"an upper raises the best for later uppers", {{4, 16}, {5, 15}}, 0, 4},
-            {"Ones below par with rolls left", {{1, 3}}, 5, 0},
-            {"Ones at par", {{1, 4}}, 5, 1},
-        };
-        // clang-format on
-        for (const auto& r : rows) {
-            Scores s{};
-            for (auto [id, score] : r.scores)
-                s[id - 1] = score;
-            QVERIFY2(preview::chooseMarked(s, r.rolls) == r.marked, r.name);
-        }
+        QFETCH(Entries, scores);
+        QFETCH(int, rolls);
+        Scores s{};
+        for (auto [id, score] : scores)
+            s[id - 1] = score;
+        QTEST(preview::chooseMarked(s, rolls), "marked");
     }
 
     // Over every roll and a few scoreboards: the marker points at an open category that fits,
@@ -222,7 +241,10 @@ class ScoringTest : public QObject {
         QCOMPARE(preview::markerTop(20), 7575);
     }
 
-    void rollsPerCategory() {
+    void rollsPerCategory_data() {
+        QTest::addColumn<int>("rolls");
+        QTest::addColumn<int>("categories");
+        QTest::addColumn<QString>("text");
         // clang-format off
         const struct { int rolls, categories; const char* text; } rows[] = {
             {40, 13, "3.08"}, {39, 13, "3"}, {3, 2, "1.5"}, {1, 3, "0.33"}, {2, 3, "0.67"},
@@ -234,11 +256,17 @@ class ScoringTest : public QObject {
             {40, 13, "3,08"}, // the user's decimal separator
         };
         // clang-format on
-        for (const auto& r : rows) {
-            const QChar separator = QString(r.text).contains(',') ? u',' : u'.';
-            QVERIFY2(MrollsText(r.rolls, r.categories, separator) == QLatin1String(r.text),
-                     qPrintable(QStringLiteral("%1/%2").arg(r.rolls).arg(r.categories)));
-        }
+        for (const auto& r : rows)
+            QTest::addRow("%d/%d%s", r.rolls, r.categories,
+                          std::strchr(r.text, ',') ? " with ','" : "")
+                << r.rolls << r.categories << QString::fromLatin1(r.text);
+    }
+    void rollsPerCategory() {
+        QFETCH(int, rolls);
+        QFETCH(int, categories);
+        QFETCH(QString, text);
+        const QChar separator = text.contains(',') ? u',' : u'.';
+        QCOMPARE(MrollsText(rolls, categories, separator), text);
     }
 };
 
