@@ -94,30 +94,36 @@ class TopTenTest : public QObject {
     Q_OBJECT
   private slots:
     // Ties and place 10 are scored through the profile file below.
+    void insertion_data() {
+        QTest::addColumn<QList<int>>("before");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("place");
+        QTest::addColumn<QList<int>>("after");
+        QTest::newRow("new best pushes place 10 off")
+            << QList<int>{500, 450, 400, 350, 300, 250, 200, 150, 130, 120} << 501 << 1
+            << QList<int>{501, 500, 450, 400, 350, 300, 250, 200, 150, 130};
+        QTest::newRow("0 stays out above a damaged negative place")
+            << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, -5} << 0 << 0
+            << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, -5};
+        QTest::newRow("out of order: the first smaller place wins")
+            << QList<int>{300, 0, 250} << 100 << 2
+            << QList<int>{300, 100, 0, 250, 0, 0, 0, 0, 0, 0};
+    }
     void insertion() {
-        // clang-format off
-        const struct { const char* name; QList<int> before; int result, place; QList<int> after; }
-        rows[] = {
-            {"new best pushes place 10 off", {500, 450, 400, 350, 300, 250, 200, 150, 130, 120},
-             501, 1, {501, 500, 450, 400, 350, 300, 250, 200, 150, 130}},
-            {"0 stays out above a damaged negative place", {0, 0, 0, 0, 0, 0, 0, 0, 0, -5}, 0, 0,
-             {0, 0, 0, 0, 0, 0, 0, 0, 0, -5}},
-            {"out of order: the first smaller place wins", {300, 0, 250}, 100, 2,
-             {300, 100, 0, 250, 0, 0, 0, 0, 0, 0}},
-        };
-        // clang-format on
-        for (const auto& r : rows) {
-            List list;
-            for (int i = 0; i < r.before.size(); ++i)
-                list[i] = {qint16(r.before[i]), QStringLiteral("P%1").arg(i + 1), "k", {}};
-            const List old = list;
-            QVERIFY2(insertEntry(list, {qint16(r.result), "New", "key", "105"}) == r.place, r.name);
-            for (int i = 0; i < Places; ++i) {
-                QVERIFY2(list[i].points == r.after[i], r.name);
-                // Entries keep their names as they move down.
-                const int from = r.place == 0 || i < r.place - 1 ? i : i - 1;
-                QVERIFY2(list[i].name == (i == r.place - 1 ? "New" : old[from].name), r.name);
-            }
+        QFETCH(QList<int>, before);
+        QFETCH(int, result);
+        QFETCH(int, place);
+        QFETCH(QList<int>, after);
+        List list;
+        for (int i = 0; i < before.size(); ++i)
+            list[i] = {qint16(before[i]), QStringLiteral("P%1").arg(i + 1), "k", {}};
+        const List old = list;
+        QCOMPARE(insertEntry(list, {qint16(result), "New", "key", "105"}), place);
+        for (int i = 0; i < Places; ++i) {
+            QCOMPARE(list[i].points, after[i]);
+            // Entries keep their names as they move down.
+            const int from = place == 0 || i < place - 1 ? i : i - 1;
+            QCOMPARE(list[i].name, i == place - 1 ? "New" : old[from].name);
         }
     }
 
