@@ -92,27 +92,44 @@ class ClockTest : public QObject {
         QCOMPARE(on.clock(), "7:05");
     }
 
-    void rules() {
+    void due_data() {
+        QTest::addColumn<QString>("when");
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<bool>("due");
+        // The minute's last second.
+        QTest::newRow("7:05 at 7:05:59") << "7:05" << QTime(7, 5, 59) << true;
+        QTest::newRow("7:05 at 17:05") << "7:05" << QTime(17, 5) << false;
+        // Written by hand.
+        QTest::newRow("7:5 at 7:05:30") << "7:5" << QTime(7, 5, 30) << true;
+        QTest::newRow("7:50 at 7:05") << "7:50" << QTime(7, 5) << false;
+        // Never written with a leading zero.
+        QTest::newRow("07:05 at 7:05") << "07:05" << QTime(7, 5) << false;
+        QTest::newRow("empty at 0:00") << "" << QTime(0, 0) << false;
+    }
+    void due() {
+        QFETCH(QString, when);
+        QFETCH(QTime, time);
+        QTEST(alarmclock::isDue(time, when), "due");
+    }
+
+    void splitForTheBoxes_data() {
+        QTest::addColumn<QString>("when");
+        QTest::addColumn<QString>("hour");
+        QTest::addColumn<QString>("minutes");
         // clang-format off
-        const struct { const char* when; QTime time; bool due; } due[] = {
-            {"7:05", QTime(7, 5, 59), true},   // the minute's last second
-            {"7:05", QTime(17, 5), false},
-            {"7:5", QTime(7, 5, 30), true},    // written by hand
-            {"7:50", QTime(7, 5), false},
-            {"07:05", QTime(7, 5), false},     // never written with a leading zero
-            {"", QTime(0, 0), false},
-        };
-        const struct { const char *when, *hour, *minutes; } split[] = {
-            {"7:5", "7", ":05"}, {"0:00", "0", ":00"}, {"", "", ""},
-            {"24:00", "", ""}, {"7:60", "", ""}, {"seven", "", ""},
-        };
+        QTest::newRow("7:5") << "7:5" << "7" << ":05";
+        QTest::newRow("0:00") << "0:00" << "0" << ":00";
+        for (const char* bad : {"", "24:00", "7:60", "seven"}) // no time of day: both boxes empty
+            QTest::addRow("%s", *bad ? bad : "empty") << bad << "" << "";
         // clang-format on
-        for (const auto& r : due)
-            QVERIFY2(alarmclock::isDue(r.time, r.when) == r.due, r.when);
-        for (const auto& r : split) {
-            QCOMPARE(alarmclock::splitWhen(r.when).hour, r.hour);
-            QCOMPARE(alarmclock::splitWhen(r.when).minutes, r.minutes);
-        }
+    }
+    void splitForTheBoxes() {
+        QFETCH(QString, when);
+        QTEST(alarmclock::splitWhen(when).hour, "hour");
+        QTEST(alarmclock::splitWhen(when).minutes, "minutes");
+    }
+
+    void dateTip() {
         const QDate may4(2001, 5, 4);
         QCOMPARE(alarmclock::dateTip(may4, QLocale(QLocale::English)), " 4 May 2001 ");
         QCOMPARE(alarmclock::dateTip(may4, QLocale(QLocale::Swedish)), " 4 maj 2001 ");
