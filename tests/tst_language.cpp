@@ -67,48 +67,57 @@ class LanguageTest : public QObject {
     Q_OBJECT
   private slots:
     // The registry as a file in the program directory with English.lan and Swedish.lan beside it.
-    void location() {
+    void location_data() {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QStringList>("files"); // "name=content" written beside them
+        QTest::addColumn<QString>("expected");
         const QByteArray reg = "[Language]\r\nantal=2\r\nl1n=English\r\nl1p=English.lan\r\n"
                                "l2n=Svenska\r\nl2p=Swedish.lan\r\n";
         const auto only = [](const char* entry) {
             return "[Language]\r\nantal=1\r\nselected=1\r\nl1p=" + QByteArray(entry) + "\r\n";
         };
-        const char* en = "English.lan";
-        // clang-format off
-        const struct { const char* name; QByteArray ini; QStringList files; const char* expected; }
-        rows[] = {
-            {"selected 1", reg + "selected=1\r\n", {}, en},
-            {"selected 2", reg + "selected=2\r\n", {}, "Swedish.lan"},
-            {"no Tarn.ini", {}, {}, en},
-            {"no selected", reg, {}, en},
-            {"selected past antal", reg + "selected=3\r\nl3p=Swedish.lan\r\n", {}, en},
-            {"selected not a number", reg + "selected=two\r\n", {}, en},
-            {"antal missing", "[Language]\r\nselected=2\r\nl2p=Swedish.lan\r\n", {}, en},
-            {"entry without file", "[Language]\r\nantal=2\r\nselected=2\r\nl2n=Sv\r\n", {}, en},
-            {"file missing", QByteArray(reg).replace("Swedish", "Elf") + "selected=2\r\n", {}, en},
-            {"file holds no texts", only("Tarn.ini"), {}, en},
-            {"names a directory", only("lang"), {"lang/x.lan=[Language]\r\nd1=x"}, en},
-            {"letter case differs", only("SWEDISH.LAN"), {}, "Swedish.lan"},
-            {"windows separator", only("lang\\My2.lan"), {"lang/My2.lan=[Language]\r\nd1=Hi"},
-             "lang/My2.lan"},
-            {"new language in progress",
-             "[Language]\r\nantal=3\r\nselected=3\r\nl3p=Elvish.nla\r\n",
-             {"Elvish.nla=[Info]\r\nAuthor=A\r\n[Language]\r\nd1=\r\nc20=Y"}, "Elvish.nla"},
-        };
-        // clang-format on
-        for (const auto& r : rows) {
-            TestProgram t;
-            for (const char* f : {"English.lan", "Swedish.lan"})
-                QVERIFY(QFile::copy(shipped(f), t.path(f)));
-            if (!r.ini.isEmpty()) QVERIFY(writeBytes(t.ini(), r.ini));
-            for (const QString& f : r.files) {
-                const QString name = f.section(QLatin1Char('='), 0, 0);
-                QDir(t.program->dir).mkpath(QFileInfo(name).path());
-                QVERIFY(writeBytes(t.path(name), f.section(QLatin1Char('='), 1).toUtf8()));
-            }
-            QVERIFY2(language::locateLanguageFile(t.program->dir, t.program->ini) == t.path(r.expected),
-                     r.name);
+        const QString en = "English.lan";
+        const QStringList none;
+        QTest::newRow("selected 1") << reg + "selected=1\r\n" << none << en;
+        QTest::newRow("selected 2") << reg + "selected=2\r\n" << none << "Swedish.lan";
+        QTest::newRow("no Tarn.ini") << QByteArray() << none << en;
+        QTest::newRow("no selected") << reg << none << en;
+        QTest::newRow("selected past antal") << reg + "selected=3\r\nl3p=Swedish.lan\r\n"
+                                             << none << en;
+        QTest::newRow("selected not a number") << reg + "selected=two\r\n" << none << en;
+        QTest::newRow("antal missing")
+            << QByteArray("[Language]\r\nselected=2\r\nl2p=Swedish.lan\r\n") << none << en;
+        QTest::newRow("entry without file")
+            << QByteArray("[Language]\r\nantal=2\r\nselected=2\r\nl2n=Sv\r\n") << none << en;
+        QTest::newRow("file missing")
+            << QByteArray(reg).replace("Swedish", "Elf") + "selected=2\r\n"
+            << none << en;
+        QTest::newRow("file holds no texts") << only("Tarn.ini") << none << en;
+        QTest::newRow("names a directory")
+            << only("lang") << QStringList{"lang/x.lan=[Language]\r\nd1=x"} << en;
+        QTest::newRow("letter case differs") << only("SWEDISH.LAN") << none << "Swedish.lan";
+        QTest::newRow("windows separator")
+            << only("lang\\My2.lan") << QStringList{"lang/My2.lan=[Language]\r\nd1=Hi"}
+            << "lang/My2.lan";
+        QTest::newRow("new language in progress")
+            << QByteArray("[Language]\r\nantal=3\r\nselected=3\r\nl3p=Elvish.nla\r\n")
+            << QStringList{"Elvish.nla=[Info]\r\nAuthor=A\r\n[Language]\r\nd1=\r\nc20=Y"}
+            << "Elvish.nla";
+    }
+    void location() {
+        QFETCH(QByteArray, ini);
+        QFETCH(QStringList, files);
+        QFETCH(QString, expected);
+        TestProgram t;
+        for (const char* f : {"English.lan", "Swedish.lan"})
+            QVERIFY(QFile::copy(shipped(f), t.path(f)));
+        if (!ini.isEmpty()) QVERIFY(writeBytes(t.ini(), ini));
+        for (const QString& f : files) {
+            const QString name = f.section(QLatin1Char('='), 0, 0);
+            QDir(t.program->dir).mkpath(QFileInfo(name).path());
+            QVERIFY(writeBytes(t.path(name), f.section(QLatin1Char('='), 1).toUtf8()));
         }
+        QCOMPARE(language::locateLanguageFile(t.program->dir, t.program->ini), t.path(expected));
     }
 
     void freshProgramDirectoryUsesShippedRegistry() {
@@ -141,47 +150,53 @@ class LanguageTest : public QObject {
         QVERIFY(!QFile::exists(t.program->languageFile));
     }
 
+    void shippedLanguageFiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("national");
+        // clang-format off
+        QTest::newRow("English") << "English" << "English";
+        QTest::newRow("Swedish") << "Swedish" << "Svenska";
+        // clang-format on
+    }
     void shippedLanguageFiles() {
-        for (const auto& [name, national] :
-             {std::pair<QString, QString>{"English", "English"}, {"Swedish", "Svenska"}}) {
-            const QString file = shipped(name + ".lan");
-            checkTextFile(file);
-            if (QTest::currentTestFailed()) return;
-            for (const char* key :
-                 {"Author", "International", "National", "Version", "Filename", "ForTWVersion",
-                  "Date", "Format", "Status", "Updated", "UpdatedAuthor"})
-                QVERIFY2(!language::info(key, file).isEmpty(), key);
-            QCOMPARE(language::international(file), name);
-            QCOMPARE(language::national(file), national);
-            QCOMPARE(language::info("Filename", file), name + ".lan");
-            QCOMPARE(language::info("Version", file), Program::languageFileVersion);
-            QCOMPARE(language::info("ForTWVersion", file), Program::targetProgramVersion);
-            QCOMPARE(language::info("Format", file), QStringLiteral("yyyy-mm-dd"));
-            QVERIFY(QRegularExpression("^\\d{4}-\\d{2}-\\d{2}$")
-                        .match(language::info("Date", file))
-                        .hasMatch());
+        QFETCH(QString, name);
+        QFETCH(QString, national);
+        const QString file = shipped(name + ".lan");
+        checkTextFile(file);
+        if (QTest::currentTestFailed()) return;
+        for (const char* key :
+             {"Author", "International", "National", "Version", "Filename", "ForTWVersion", "Date",
+              "Format", "Status", "Updated", "UpdatedAuthor"})
+            QVERIFY2(!language::info(key, file).isEmpty(), key);
+        QCOMPARE(language::international(file), name);
+        QCOMPARE(language::national(file), national);
+        QCOMPARE(language::info("Filename", file), name + ".lan");
+        QCOMPARE(language::info("Version", file), Program::languageFileVersion);
+        QCOMPARE(language::info("ForTWVersion", file), Program::targetProgramVersion);
+        QCOMPARE(language::info("Format", file), QStringLiteral("yyyy-mm-dd"));
+        QVERIFY(QRegularExpression("^\\d{4}-\\d{2}-\\d{2}$")
+                    .match(language::info("Date", file))
+                    .hasMatch());
 
-            for (const QString& key : language::programKeys())
-                QVERIFY2(!lan(file, key).isEmpty(), qPrintable(key));
-            // The translation tools size each group by the first empty key of the reference file.
-            for (const language::KeyGroup& g : language::KeyGroups)
-                QCOMPARE(lan(file, language::key(g.letter, g.size + 1)), QString());
-            for (int n = 1; n <= 8; ++n) {
-                const QString said = lan(file, language::key('d', n));
-                QVERIFY2(said.size() <= dotmatrix::Cells, qPrintable(said));
-                for (QChar c : said.toUpper()) // every character has a glyph on the display
-                    QVERIFY2(!dotmatrix::glyph(c).empty(), qPrintable(said + ": " + c));
-            }
-            // The total is said as the word, a colon, a blank and up to three digits.
-            QVERIFY(lan(file, "d2").size() + 5 <= dotmatrix::Cells);
-            for (int n = 1; n <= 20; ++n)
-                QVERIFY2(lan(file, language::key('c', n)).size() <= 16,
-                         qPrintable(QString::number(n)));
-            // The clear button shows the clearing question without its last character, and the
-            // homepage text becomes a question by an added "?".
-            QVERIFY(lan(file, "b7").endsWith(QLatin1Char('?')));
-            QVERIFY(lan(file, "s6").back().isLetter());
+        for (const QString& key : language::programKeys())
+            QVERIFY2(!lan(file, key).isEmpty(), qPrintable(key));
+        // The translation tools size each group by the first empty key of the reference file.
+        for (const language::KeyGroup& g : language::KeyGroups)
+            QCOMPARE(lan(file, language::key(g.letter, g.size + 1)), QString());
+        for (int n = 1; n <= 8; ++n) {
+            const QString said = lan(file, language::key('d', n));
+            QVERIFY2(said.size() <= dotmatrix::Cells, qPrintable(said));
+            for (QChar c : said.toUpper()) // every character has a glyph on the display
+                QVERIFY2(!dotmatrix::glyph(c).empty(), qPrintable(said + ": " + c));
         }
+        // The total is said as the word, a colon, a blank and up to three digits.
+        QVERIFY(lan(file, "d2").size() + 5 <= dotmatrix::Cells);
+        for (int n = 1; n <= 20; ++n)
+            QVERIFY2(lan(file, language::key('c', n)).size() <= 16, qPrintable(QString::number(n)));
+        // The clear button shows the clearing question without its last character, and the
+        // homepage text becomes a question by an added "?".
+        QVERIFY(lan(file, "b7").endsWith(QLatin1Char('?')));
+        QVERIFY(lan(file, "s6").back().isLetter());
     }
 
     void shippedRegistry() {
@@ -204,25 +219,28 @@ class LanguageTest : public QObject {
         QCOMPARE(GetINI("Options", "PlaySound", ini), QString());
     }
 
-    void settingsPage() {
+    void settingsPage_data() {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("frame2"); // "kept": left as designed
+        QTest::addColumn<QString>("frame7");
         // clang-format off
-        const struct { const char *mode, *title, *frame2, *frame7; }
-        rows[] = { // a frame "kept" is left as designed
-            {"", "<s19>", "kept", "kept"}, // created hidden
-            {"all", "<s19>", "<s2>", "<s18>"},
-            {"user", "<s2>", "", "kept"},
-            {"alarm", "<s18>", "kept", ""},
-            {"User", "<s19>", "kept", "kept"}, // letter case differs
-        };
+        QTest::newRow("no mode: created hidden") << "" << "<s19>" << "kept" << "kept";
+        QTest::newRow("all") << "all" << "<s19>" << "<s2>" << "<s18>";
+        QTest::newRow("user") << "user" << "<s2>" << "" << "kept";
+        QTest::newRow("alarm") << "alarm" << "<s18>" << "kept" << "";
+        QTest::newRow("User: letter case differs") << "User" << "<s19>" << "kept" << "kept";
         // clang-format on
-        for (const auto& r : rows) {
-            language::LanInputs in;
-            in.settingsMode = r.mode;
-            const auto out = language::lanTexts(in, texts());
-            QCOMPARE(find(out, Window::Settings, {}), r.title);
-            QCOMPARE(find(out, Window::Settings, "Frame2").value_or("kept"), r.frame2);
-            QCOMPARE(find(out, Window::Settings, "Frame7").value_or("kept"), r.frame7);
-        }
+    }
+    void settingsPage() {
+        QFETCH(QString, mode);
+        QFETCH(QString, title);
+        language::LanInputs in;
+        in.settingsMode = mode;
+        const auto out = language::lanTexts(in, texts());
+        QCOMPARE(find(out, Window::Settings, {}), title);
+        QTEST(find(out, Window::Settings, "Frame2").value_or("kept"), "frame2");
+        QTEST(find(out, Window::Settings, "Frame7").value_or("kept"), "frame7");
     }
 
     void helpTexts() {
@@ -245,46 +263,66 @@ class LanguageTest : public QObject {
 
     // The total upper-cased, names indented, and the clearing question without its last
     // character.
-    void captions() {
+    void captions_data() {
+        QTest::addColumn<QString>("d2");
+        QTest::addColumn<QString>("c5");
+        QTest::addColumn<QString>("b7");
+        QTest::addColumn<QString>("total");
+        QTest::addColumn<QString>("fives");
+        QTest::addColumn<QString>("clear");
         // clang-format off
-        const struct { const char *d2, *c5, *b7, *total, *fives, *clear; }
-        rows[] = {
-            {"tOtAl", "x", "Clear", "  TOTAL", "  x", "Clea"},
-            {"Summa på åäö", "Femmor", "Rensa?", "  SUMMA PÅ ÅÄÖ", "  Femmor", "Rensa"},
-            {"", "", "", "  ", "  ", ""},
-        };
+        QTest::newRow("d2=tOtAl c5=x b7=Clear")
+            << "tOtAl" << "x" << "Clear" << "  TOTAL" << "  x" << "Clea";
+        QTest::newRow("d2=Summa på åäö c5=Femmor b7=Rensa?")
+            << "Summa på åäö" << "Femmor" << "Rensa?" << "  SUMMA PÅ ÅÄÖ" << "  Femmor" << "Rensa";
+        QTest::newRow("all empty") << "" << "" << "" << "  " << "  " << "";
         // clang-format on
-        for (const auto& r : rows) {
-            const auto out = language::lanTexts(
-                {}, texts({{"d2", r.d2}, {"c5", r.c5}, {"b7", r.b7}, {"c20", ""}}));
-            QCOMPARE(find(out, Window::Main, "disp_Total"), r.total);
-            QCOMPARE(find(out, Window::Main, "btn_Fives"), r.fives);
-            QCOMPARE(find(out, Window::Settings, "Command3"), r.clear);
-            QCOMPARE(find(out, Window::Main, "btn_Yatzy"), "  ");
-            QCOMPARE(find(out, Window::Main, "disp_Bonus"), "  BONUS");
-        }
+    }
+    void captions() {
+        QFETCH(QString, d2);
+        QFETCH(QString, c5);
+        QFETCH(QString, b7);
+        QFETCH(QString, total);
+        QFETCH(QString, fives);
+        QFETCH(QString, clear);
+        const auto out =
+            language::lanTexts({}, texts({{"d2", d2}, {"c5", c5}, {"b7", b7}, {"c20", ""}}));
+        QCOMPARE(find(out, Window::Main, "disp_Total"), total);
+        QCOMPARE(find(out, Window::Main, "btn_Fives"), fives);
+        QCOMPARE(find(out, Window::Settings, "Command3"), clear);
+        QCOMPARE(find(out, Window::Main, "btn_Yatzy"), "  ");
+        QCOMPARE(find(out, Window::Main, "disp_Bonus"), "  BONUS");
     }
 
-    void users() {
+    void users_data() {
+        QTest::addColumn<int>("users");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("s1");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("listText");
+        QTest::addColumn<QString>("listTip");
         // clang-format off
-        const struct { int users; const char *name, *s1, *label, *listText, *listTip; }
-        rows[] = {
-            {2, "Bo", "None", "Bo", "Bo", " <s22> Bo "},          // the selected user
-            {0, "", "", "No user", "", "  "},                      // no users, no text
-            {0, "Bo", "None", "Bo", "None", " None "},             // a stale name, no users
-            {1, "", "None", "None", "", " <s22>  "},               // users, an empty name
-            {-1, "Bo", "None", "Bo", "None", " None "},            // a damaged count
-        };
+        QTest::newRow("the selected user") << 2 << "Bo" << "None" << "Bo" << "Bo" << " <s22> Bo ";
+        QTest::newRow("no users, no text") << 0 << "" << "" << "No user" << "" << "  ";
+        QTest::newRow("a stale name, no users") << 0 << "Bo" << "None" << "Bo" << "None" << " None ";
+        QTest::newRow("users, an empty name") << 1 << "" << "None" << "None" << "" << " <s22>  ";
+        QTest::newRow("a damaged count") << -1 << "Bo" << "None" << "Bo" << "None" << " None ";
         // clang-format on
-        for (const auto& r : rows) {
-            language::LanInputs in;
-            in.users = r.users;
-            in.userName = r.name;
-            const auto out = language::lanTexts(in, texts({{"s1", r.s1}}));
-            QCOMPARE(find(out, Window::Main, "lb_User"), r.label);
-            QCOMPARE(find(out, Window::Settings, "List3"), r.listText);
-            QCOMPARE(find(out, Window::Settings, "List3", Property::ToolTip), r.listTip);
-        }
+    }
+    void users() {
+        QFETCH(int, users);
+        QFETCH(QString, name);
+        QFETCH(QString, s1);
+        QFETCH(QString, label);
+        QFETCH(QString, listText);
+        QFETCH(QString, listTip);
+        language::LanInputs in;
+        in.users = users;
+        in.userName = name;
+        const auto out = language::lanTexts(in, texts({{"s1", s1}}));
+        QCOMPARE(find(out, Window::Main, "lb_User"), label);
+        QCOMPARE(find(out, Window::Settings, "List3"), listText);
+        QCOMPARE(find(out, Window::Settings, "List3", Property::ToolTip), listTip);
     }
 
     // Two writes to one property would make the first one dead; every category gets a caption.
