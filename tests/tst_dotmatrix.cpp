@@ -59,24 +59,29 @@ class DotMatrixTest : public QObject {
 
     // Glyphs checked dot by dot against their look, in a cell other than the first, so that
     // the numbering of the dots across cells is checked too.
-    void glyphLooks() {
-        QList<QPoint> t{{0, 0}, {1, 0}, {3, 0}, {4, 0}}; // (column, row)
+    void glyphLooks_data() {
+        QTest::addColumn<QString>("character");
+        QTest::addColumn<QList<QPoint>>("lit"); // (column, row)
+        QList<QPoint> t{{0, 0}, {1, 0}, {3, 0}, {4, 0}};
         for (int y = 0; y < Rows; ++y)
             t << QPoint(2, y);
-        const std::pair<QString, QList<QPoint>> rows[] = {
-            {"T", t},
-            {"-", {{1, 3}, {2, 3}, {3, 3}}},
-            {"_", {{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 3}}}, // a dash across the cell
-        };
-        for (const auto& [character, lit] : rows) {
-            DotStates expected;
-            for (const QPoint& p : lit)
-                expected.set(dotIndex(7, p.x(), p.y()));
-            QCOMPARE(Bin2Scroll(QString(7, QLatin1Char(' ')) + character), expected);
-        }
+        QTest::newRow("T") << "T" << t;
+        QTest::newRow("-") << "-" << QList<QPoint>{{1, 3}, {2, 3}, {3, 3}};
+        // A dash across the cell.
+        QTest::newRow("_") << "_" << QList<QPoint>{{0, 3}, {1, 3}, {2, 3}, {3, 3}, {4, 3}};
+    }
+    void glyphLooks() {
+        QFETCH(QString, character);
+        QFETCH(QList<QPoint>, lit);
+        DotStates expected;
+        for (const QPoint& p : lit)
+            expected.set(dotIndex(7, p.x(), p.y()));
+        QCOMPARE(Bin2Scroll(QString(7, QLatin1Char(' ')) + character), expected);
+    }
 
-        // "{}" is one heart over two cells, mirrored about the last column of the left half,
-        // with its point at the bottom of that column.
+    // "{}" is one heart over two cells, mirrored about the last column of the left half, with
+    // its point at the bottom of that column.
+    void heartSpansTwoCells() {
         const DotStates dots = Bin2Scroll(u"{}");
         for (int d = 1; d <= 4; ++d)
             for (int y = 0; y < Rows; ++y)
@@ -87,25 +92,30 @@ class DotMatrixTest : public QObject {
         QCOMPARE(cellDigits(dots, 1).right(Rows), QString(Rows, QLatin1Char('0')));
     }
 
-    // One page: a character without a glyph leaves its cell dark and the following cells in
-    // place, and only the first 13 characters are drawn.
+    // A character without a glyph leaves its cell dark and the following cells in place.
+    void charactersWithoutGlyphs_data() {
+        QTest::addColumn<QString>("odd"); // the text between A and B
+        QTest::addColumn<int>("cellOfB");
+        QTest::newRow(",") << "," << 2;
+        QTest::newRow("&%;") << "&%;" << 4;
+        // Stays one cell, though its capital is two letters.
+        QTest::newRow("ß") << QStringLiteral("ß") << 2;
+        QTest::newRow("€") << QStringLiteral("€") << 2;
+        QTest::newRow("tab, NUL") << QString(QChar(u'\t')) + QChar(0) << 3;
+        QTest::newRow("a die: two code units") << QStringLiteral("\U0001F3B2") << 3;
+    }
+    void charactersWithoutGlyphs() {
+        QFETCH(QString, odd);
+        QFETCH(int, cellOfB);
+        const DotStates dots = Bin2Scroll(QStringLiteral("A") + odd + QStringLiteral("B"));
+        for (int c = 0; c < Cells; ++c)
+            QCOMPARE(cellDigits(dots, c), c == 0         ? glyphOf(u'A')
+                                          : c == cellOfB ? glyphOf(u'B')
+                                                         : DarkCell);
+    }
+
+    // One page: text without glyphs is dark, and only the first 13 characters are drawn.
     void pageOfText() {
-        // The text between A and B, and the cell B lands in.
-        const std::pair<QString, int> rows[] = {
-            {",", 2},
-            {"&%;", 4},
-            {QStringLiteral("ß"), 2}, // stays one cell, though its capital is two letters
-            {QStringLiteral("€"), 2},
-            {QString(QChar(u'\t')) + QChar(0), 3},
-            {QStringLiteral("\U0001F3B2"), 3}, // two code units
-        };
-        for (const auto& [odd, cellOfB] : rows) {
-            const DotStates dots = Bin2Scroll(QStringLiteral("A") + odd + QStringLiteral("B"));
-            for (int c = 0; c < Cells; ++c)
-                QCOMPARE(cellDigits(dots, c), c == 0         ? glyphOf(u'A')
-                                              : c == cellOfB ? glyphOf(u'B')
-                                                             : DarkCell);
-        }
         for (const QString& dark : {QString(), QString(13, ' '), QStringLiteral(",;'()&%")})
             QVERIFY(Bin2Scroll(dark).none());
         const DotStates w = Bin2Scroll(QString(20, QLatin1Char('W'))); // only 13 cells drawn
@@ -183,30 +193,31 @@ class DotMatrixTest : public QObject {
         QCOMPARE(display.dots()->dots(), Bin2Scroll(u"A"));
     }
 
+    void newMessageReplacesThePagingOne_data() {
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<bool>("paging"); // whether the next message pages
+        QTest::newRow("30 letters: its own paging, from its first page") << letters(30) << true;
+        QTest::newRow("TOTAL: 154") << "TOTAL: 154" << false;
+        QTest::newRow("13 letters") << letters(13) << false;
+        QTest::newRow("empty: a dark display") << QString() << false;
+    }
     void newMessageReplacesThePagingOne() {
-        // The next message, and whether it pages.
-        const std::pair<QString, bool> rows[] = {
-            {letters(30), true}, // its own paging, from its first page
-            {"TOTAL: 154", false},
-            {letters(13), false},
-            {QString(), false}, // a dark display
-        };
-        for (const auto& [next, paging] : rows) {
-            QWidget window;
-            MessageDisplay display(&window);
-            display.Say(QString(40, QLatin1Char('X')));
-            display.Timer1Tick();
-            // Let the old page time run down by more than a coarse timer's 5% slack of 2
-            // seconds, so that a restarted Timer1 surely has more time left than the old one.
-            if (paging) QTest::qWait(300);
-            const int before = display.timer1()->remainingTime();
-            display.Say(next);
-            QCOMPARE(display.paging().pageIndex(), 1);
-            QCOMPARE(display.paging().pageText(), next.left(13));
-            QCOMPARE(display.dots()->dots(), Bin2Scroll(next));
-            QCOMPARE(display.timer1()->isActive(), paging);
-            if (paging) QVERIFY(display.timer1()->remainingTime() > before);
-        }
+        QFETCH(QString, next);
+        QFETCH(bool, paging);
+        QWidget window;
+        MessageDisplay display(&window);
+        display.Say(QString(40, QLatin1Char('X')));
+        display.Timer1Tick();
+        // Let the old page time run down by more than a coarse timer's 5% slack of 2 seconds,
+        // so that a restarted Timer1 surely has more time left than the old one.
+        if (paging) QTest::qWait(300);
+        const int before = display.timer1()->remainingTime();
+        display.Say(next);
+        QCOMPARE(display.paging().pageIndex(), 1);
+        QCOMPARE(display.paging().pageText(), next.left(13));
+        QCOMPARE(display.dots()->dots(), Bin2Scroll(next));
+        QCOMPARE(display.timer1()->isActive(), paging);
+        if (paging) QVERIFY(display.timer1()->remainingTime() > before);
     }
 
     void stopEndsPagingAndKeepsThePage() {
