@@ -187,21 +187,28 @@ class SoundsTest : public QObject {
     }
 
     // A click turns "No" into "Yes" and anything else into "No".
+    void soundPicClick_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        // clang-format off
+        QTest::newRow("Yes") << "Yes" << "No";
+        QTest::newRow("No") << "No" << "Yes";
+        QTest::newRow("yes") << "yes" << "No";
+        QTest::newRow("no key") << QString() << "No";
+        // clang-format on
+    }
     void soundPicClick() {
-        for (const auto& [before, after] : {std::pair<QString, QString>{"Yes", "No"},
-                                            {"No", "Yes"},
-                                            {"yes", "No"},
-                                            {QString(), "No"}}) {
-            Rig r(before);
-            QLabel soundPic;
-            r.sounds.clickSoundPic(&soundPic);
-            QCOMPARE(r.sounds.soundSwitch(), after);
-            QCOMPARE(r.stored(), after);
-            const int icon = after == "No" ? resources::SoundOff : resources::SoundOn;
-            QCOMPARE(r.sounds.icon(), icon);
-            QCOMPARE(soundPic.pixmap().toImage(), resources::iconPixmap(icon).toImage());
-            QCOMPARE(r.play(2), after == "Yes" ? "points.wav" : "-");
-        }
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        Rig r(before);
+        QLabel soundPic;
+        r.sounds.clickSoundPic(&soundPic);
+        QCOMPARE(r.sounds.soundSwitch(), after);
+        QCOMPARE(r.stored(), after);
+        const int icon = after == "No" ? resources::SoundOff : resources::SoundOn;
+        QCOMPARE(r.sounds.icon(), icon);
+        QCOMPARE(soundPic.pixmap().toImage(), resources::iconPixmap(icon).toImage());
+        QCOMPARE(r.play(2), after == "Yes" ? "points.wav" : "-");
     }
 
     void generatedFilesAreCleanShortWaves() {
@@ -240,29 +247,32 @@ class SoundsTest : public QObject {
         QVERIFY(low.data != high.data);
     }
 
-    void waveLengthOfOddFiles() {
+    void waveLengthOfOddFiles_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("ms");
         const QByteArray list("LIST\x03\0\0\0abc\0", 12), junk("junk\xFF\xFF\xFF\xFF", 8);
-        // clang-format off
-        const struct { const char* name; QByteArray bytes; int ms; } rows[] = {
-            {"mono 16-bit", waveBytes(1, 22050, 16, 44100, 44100, 44100), 1000},
-            {"stereo 44.1k", waveBytes(2, 44100, 16, 176400, 17640, 17640), 100},
-            {"8-bit", waveBytes(1, 8000, 8, 8000, 4000, 4000), 500},
-            {"bogus byte rate", waveBytes(1, 22050, 16, 1, 4410, 4410), 100},
-            {"cut short", waveBytes(1, 22050, 16, 44100, 0xFFFFFFFF, 4410), 100},
-            {"odd chunk first", waveBytes(1, 22050, 16, 44100, 4410, 4410, list), 100},
-            {"no channels", waveBytes(0, 22050, 16, 44100, 4410, 4410), -1},
-            {"no rate", waveBytes(1, 0, 16, 44100, 4410, 4410), -1},
-            {"huge chunk", waveBytes(1, 22050, 16, 44100, 4410, 4410, junk), -1},
-            {"header only", QByteArray("RIFF\0\0\0\0WAVE", 12), -1},
-            {"not a wave", QByteArray("RIFF\0\0\0\0AVI LIST"), -1},
-            {"empty", QByteArray(), -1},
-        };
-        // clang-format on
+        QTest::newRow("mono 16-bit") << waveBytes(1, 22050, 16, 44100, 44100, 44100) << 1000;
+        QTest::newRow("stereo 44.1k") << waveBytes(2, 44100, 16, 176400, 17640, 17640) << 100;
+        QTest::newRow("8-bit") << waveBytes(1, 8000, 8, 8000, 4000, 4000) << 500;
+        QTest::newRow("bogus byte rate") << waveBytes(1, 22050, 16, 1, 4410, 4410) << 100;
+        QTest::newRow("cut short") << waveBytes(1, 22050, 16, 44100, 0xFFFFFFFF, 4410) << 100;
+        QTest::newRow("odd chunk first") << waveBytes(1, 22050, 16, 44100, 4410, 4410, list) << 100;
+        QTest::newRow("no channels") << waveBytes(0, 22050, 16, 44100, 4410, 4410) << -1;
+        QTest::newRow("no rate") << waveBytes(1, 0, 16, 44100, 4410, 4410) << -1;
+        QTest::newRow("huge chunk") << waveBytes(1, 22050, 16, 44100, 4410, 4410, junk) << -1;
+        QTest::newRow("header only") << QByteArray("RIFF\0\0\0\0WAVE", 12) << -1;
+        QTest::newRow("not a wave") << QByteArray("RIFF\0\0\0\0AVI LIST") << -1;
+        QTest::newRow("empty") << QByteArray() << -1;
+    }
+    void waveLengthOfOddFiles() {
+        QFETCH(QByteArray, bytes);
         TestProgram t;
-        for (const auto& r : rows) {
-            QVERIFY(writeBytes(t.path("x.wav"), r.bytes));
-            QVERIFY2(waveDurationMs(t.path("x.wav")) == r.ms, r.name);
-        }
+        QVERIFY(writeBytes(t.path("x.wav"), bytes));
+        QTEST(waveDurationMs(t.path("x.wav")), "ms");
+    }
+
+    void waveLengthWithoutAFile() {
+        TestProgram t;
         QCOMPARE(waveDurationMs(t.path("none.wav")), -1);
         QCOMPARE(waveDurationMs(t.program->dir + QLatin1Char('/')), -1);
     }
