@@ -13,10 +13,15 @@ else
 fi
 
 echo "$(clang-format --version | head -1): checking ${#files[@]} files"
-bad=()
-for f in "${files[@]}"; do
-    clang-format --style=file "$f" | cmp -s - "$f" || bad+=("$f")
-done
+# One clang-format for all files; it names a file once per place it would change.
+status=0
+out="$(clang-format --style=file --dry-run --Werror "${files[@]}" 2>&1)" || status=$?
+mapfile -t bad < <(sed -nE 's/^(.+):[0-9]+:[0-9]+: (error|warning): code should be clang-formatted.*/\1/p' <<<"$out" | sort -u)
+if ((status != 0 && ${#bad[@]} == 0)); then
+    echo "$out" >&2
+    echo "clang-format failed." >&2
+    exit 2
+fi
 
 if ((${#bad[@]})); then
     echo "clang-format would change ${#bad[@]} of ${#files[@]} files:"
