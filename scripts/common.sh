@@ -1,4 +1,5 @@
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
+# TARNWICK_BUILD_DIR picks the build directory; TARNWICK_JOBS caps parallel compiles and tests.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${TARNWICK_BUILD_DIR:-$ROOT/build}"
@@ -20,5 +21,5 @@ install_deps() {
 
 build() {
     cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$BUILD"
+    cmake --build "$BUILD" ${TARNWICK_JOBS:+-j "$TARNWICK_JOBS"}
 }
