@@ -1,7 +1,7 @@
 // How long the message display takes to show a page: working out the dots of a page, and
 // painting the strip over the window. Pages alternate so that no call repeats the last one.
-#include "ui/DotMatrixDisplay.h"
 #include "rules/display/DotMatrixFont.h"
+#include "ui/DotMatrixDisplay.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

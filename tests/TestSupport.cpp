@@ -8,11 +8,12 @@
 
 TestGame::TestGame(const QByteArray& ini, const std::function<void(TestProgram&)>& setUp) {
     if (!ini.isEmpty()) writeBytes(t.ini(), ini);
-    t.useLanguage({"b1=Tarnwick", "b2=Start a new game", "b3=New highscore", "b4=Your name?",
-                   "b5=Game over!", "b6=Leave the game", "b7=Clear the list?", "d1=Welcome",
-                   "d2=Total", "d3=Not allowed", "d4=Last roll", "d5=Six alike", "d6=New game",
-                   "d8=No bonus", "h8=Minimise", "s1=Nobody", "s2=Member", "s6=Visit us",
-                   "s18=Wake", "s19=Setup", "s22=Playing:"});
+    t.useLanguage({"b1=Tarnwick",   "b2=Start a new game", "b3=New highscore",   "b4=Your name?",
+                   "b5=Game over!", "b6=Leave the game",   "b7=Clear the list?", "d1=Welcome",
+                   "d2=Total",      "d3=Not allowed",      "d4=Last roll",       "d5=Six alike",
+                   "d6=New game",   "d8=No bonus",         "h8=Minimise",        "s1=Nobody",
+                   "s2=Member",     "s6=Visit us",         "s18=Wake",           "s19=Setup",
+                   "s22=Playing:"});
     if (setUp) setUp(t);
     windows = std::make_unique<Wiring>(*t.program);
     main = &windows->main();

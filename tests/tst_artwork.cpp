@@ -1,8 +1,8 @@
 // The generated pictures: every resource the game asks for is built in with the size the
 // window's places need, and the dice faces really show their values.
-#include "ui/Resources.h"
 #include "ui/DotMatrixDisplay.h"
 #include "ui/Layout.h"
+#include "ui/Resources.h"
 
 #include <QImage>
 #include <QTest>

@@ -1,8 +1,8 @@
 // The clock in the main window's title bar and the alarm it fires, with the rules for when a
 // stored alarm time is due, how it is split for the hour and minute boxes, and the date.
 #include "TestSupport.h"
-#include "rules/clock/AlarmClock.h"
 #include "core/Profile.h"
+#include "rules/clock/AlarmClock.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -28,8 +28,8 @@ struct Clock : WithTickingBoxes, TestGame {
               platform::ScriptedPlatform& s = t.scripted;
               const QString language = t.program->languageFile;
               t.program = std::make_unique<Program>(
-                  t.dir.path(), platform::Platform{alarmBoxes, s.sound, s.shell, s.desktop,
-                                                   s.clock, s.random});
+                  t.dir.path(),
+                  platform::Platform{alarmBoxes, s.sound, s.shell, s.desktop, s.clock, s.random});
               t.program->languageFile = language;
           }) {}
     void tickAt(int h, int m, int s = 0) {

@@ -8,7 +8,9 @@
 
 namespace {
 // Window pixels of a point given in twips.
-QPoint atTwips(int x, int y) { return {x / 15, y / 15}; }
+QPoint atTwips(int x, int y) {
+    return {x / 15, y / 15};
+}
 // The middle of die n's hit area, in pixels.
 QPoint dieCentre(int n) {
     static constexpr int xs[6] = {1535, 2700, 3825, 4940, 6060, 7230};
@@ -31,20 +33,22 @@ struct Dice : TestGame {
 class DiceTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void rollThenRerollThePickedDiceToSixAlike() {
         Dice g;
         g.t.scripted.clock.separator = QLatin1Char(',');
         g.roll({3, 3, 3, 3, 2, 1});
         QCOMPARE(g.main->game().dice, (std::array<int, 6>{3, 3, 3, 3, 2, 1}));
         QCOMPARE(g.main->game().onTable, (std::array<bool, 6>{true, true, true, true, true, true}));
-        for (int n = 1; n <= 6; ++n) QVERIFY(g.shown(n));
+        for (int n = 1; n <= 6; ++n)
+            QVERIFY(g.shown(n));
         QVERIFY(!g.find<QLabel>("Image3")->pixmap().isNull());
         QVERIFY(!g.enabled("Roll") && !g.enabled("Undo"));
         QCOMPARE(g.find<QLabel>("Rolls")->text(), "59");
         QVERIFY(g.find<QLabel>("Rolls")->font().bold());
         QCOMPARE(g.find<QLabel>("Mrolls")->text(), "2,95");
-        QCOMPARE(g.find<QLabel>("Mrolls")->palette().color(QPalette::WindowText), QColor(192, 192, 192));
+        QCOMPARE(g.find<QLabel>("Mrolls")->palette().color(QPalette::WindowText),
+                 QColor(192, 192, 192));
         QCOMPARE(g.t.scripted.random.seeds, QList<quint32>{14 * 3600 + 7 * 60 + 9});
 
         g.clickDie(5);
@@ -66,7 +70,8 @@ private slots:
         g.clickDie(1);
         g.clickDie(3);
         g.click("Undo");
-        for (int n = 1; n <= 6; ++n) QVERIFY(g.shown(n));
+        for (int n = 1; n <= 6; ++n)
+            QVERIFY(g.shown(n));
         QVERIFY(g.enabled("Roll") && !g.enabled("Undo"));
         QCOMPARE(g.sounds().last(), "pop.wav");
         g.roll({6, 6, 6, 6, 6, 6});
@@ -83,7 +88,8 @@ private slots:
         for (int n : {1, 2, 3, 4, 5, 6, 3, 1})
             g.send(QEvent::MouseMove, dieCentre(n), Qt::NoButton, Qt::LeftButton);
         g.send(QEvent::MouseButtonRelease, dieCentre(1), Qt::LeftButton, Qt::NoButton);
-        for (int n = 1; n <= 6; ++n) QVERIFY2(!g.shown(n), qPrintable(QString::number(n)));
+        for (int n = 1; n <= 6; ++n)
+            QVERIFY2(!g.shown(n), qPrintable(QString::number(n)));
         QCOMPARE(g.main->game().onTable, (std::array<bool, 6>{}));
         QVERIFY(g.enabled("Roll") && g.enabled("Undo"));
     }
@@ -109,7 +115,8 @@ private slots:
         g.clickDie(1);
         g.clickDie(2);
         // 2130 twips lies in both die 1's (920..2150) and die 2's (2120..3280) areas.
-        g.send(QEvent::MouseButtonPress, QPoint(142, 3850 / 15), Qt::MiddleButton, Qt::MiddleButton);
+        g.send(QEvent::MouseButtonPress, QPoint(142, 3850 / 15), Qt::MiddleButton,
+               Qt::MiddleButton);
         QVERIFY(g.shown(1) && g.shown(2));
         QVERIFY(g.main->game().onTable[0] && g.main->game().onTable[1]);
         g.send(QEvent::MouseButtonRelease, QPoint(142, 3850 / 15), Qt::MiddleButton, Qt::NoButton);
@@ -132,7 +139,8 @@ private slots:
         // The table and the rolls-per-category hint are cleared, and the count runs on from
         // the new game's start.
         QCOMPARE(g.main->game().onTable, (std::array<bool, 6>{}));
-        for (int n = 1; n <= 6; ++n) QVERIFY(!g.shown(n));
+        for (int n = 1; n <= 6; ++n)
+            QVERIFY(!g.shown(n));
         QVERIFY(!g.enabled("Undo"));
         QCOMPARE(g.find<QLabel>("Mrolls")->text(), QString());
         QCOMPARE(g.main->game().playSeconds, qint16(0));

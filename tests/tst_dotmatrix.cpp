@@ -1,9 +1,9 @@
 // The message display: its font, the pages of long messages, the timers that turn them, and
 // the dots the widget paints.
-#include "ui/DotMatrixDisplay.h"
 #include "rules/display/DotMatrixFont.h"
-#include "ui/MessageDisplay.h"
 #include "rules/display/MessagePaging.h"
+#include "ui/DotMatrixDisplay.h"
+#include "ui/MessageDisplay.h"
 
 #include <QImage>
 #include <QSet>

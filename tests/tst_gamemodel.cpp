@@ -20,12 +20,12 @@ struct Turn {
     int score;
 };
 constexpr Turn Turns[CategoryCount] = {
-    {{1, 1, 1, 1, 2, 3}, 4},  {{2, 2, 2, 2, 1, 3}, 8},  {{3, 3, 3, 3, 1, 2}, 12},
-    {{4, 4, 4, 4, 1, 2}, 16}, {{5, 5, 5, 5, 1, 2}, 20}, {{6, 6, 6, 6, 1, 2}, 24},
-    {{6, 6, 1, 2, 3, 4}, 12}, {{6, 6, 5, 5, 1, 2}, 22}, {{6, 6, 5, 5, 4, 4}, 30},
-    {{6, 6, 6, 1, 2, 3}, 18}, {{6, 6, 6, 6, 1, 2}, 24}, {{6, 6, 6, 6, 6, 1}, 30},
-    {{1, 2, 3, 4, 5, 5}, 15}, {{2, 3, 4, 5, 6, 6}, 20}, {{1, 2, 3, 4, 5, 6}, 21},
-    {{6, 6, 6, 5, 5, 1}, 28}, {{6, 6, 6, 5, 5, 5}, 33}, {{6, 6, 6, 6, 5, 5}, 34},
+    {{1, 1, 1, 1, 2, 3}, 4},  {{2, 2, 2, 2, 1, 3}, 8},   {{3, 3, 3, 3, 1, 2}, 12},
+    {{4, 4, 4, 4, 1, 2}, 16}, {{5, 5, 5, 5, 1, 2}, 20},  {{6, 6, 6, 6, 1, 2}, 24},
+    {{6, 6, 1, 2, 3, 4}, 12}, {{6, 6, 5, 5, 1, 2}, 22},  {{6, 6, 5, 5, 4, 4}, 30},
+    {{6, 6, 6, 1, 2, 3}, 18}, {{6, 6, 6, 6, 1, 2}, 24},  {{6, 6, 6, 6, 6, 1}, 30},
+    {{1, 2, 3, 4, 5, 5}, 15}, {{2, 3, 4, 5, 6, 6}, 20},  {{1, 2, 3, 4, 5, 6}, 21},
+    {{6, 6, 6, 5, 5, 1}, 28}, {{6, 6, 6, 5, 5, 5}, 33},  {{6, 6, 6, 6, 5, 5}, 34},
     {{6, 6, 6, 6, 6, 5}, 35}, {{6, 6, 6, 6, 6, 6}, 100},
 };
 
@@ -69,7 +69,8 @@ class GameModelTest : public QObject {
             const EntryResult e = game.enter(id);
             expected += e.score;
             QCOMPARE(e.score, Turns[id - 1].score);
-            QCOMPARE(e.totalBefore, game.state().total - (e.bonus == BonusOutcome::Awarded ? 100 : 0));
+            QCOMPARE(e.totalBefore,
+                     game.state().total - (e.bonus == BonusOutcome::Awarded ? 100 : 0));
             QCOMPARE(e.upper, id <= 6);
             QCOMPARE(e.yatzy, id == 20);
             QVERIFY(!game.isOpen(id));
@@ -111,10 +112,12 @@ class GameModelTest : public QObject {
         QTest::addColumn<int>("balance"); // upperBalance afterwards, from -84
         using E = EntryOutcome;
         const Dice sixes{6, 6, 6, 6, 6, 6};
-        QTest::newRow("Fives, not the best") << Dice{2, 2, 2, 5, 5, 5} << 5 << E::Entered << 15 << false << -69;
+        QTest::newRow("Fives, not the best")
+            << Dice{2, 2, 2, 5, 5, 5} << 5 << E::Entered << 15 << false << -69;
         QTest::newRow("Sixes at best") << sixes << 6 << E::Entered << 36 << true << -48;
         QTest::newRow("Yatzy, not upper") << sixes << 20 << E::Entered << 100 << true << -84;
-        QTest::newRow("does not fit") << Dice{1, 2, 3, 4, 5, 6} << 7 << E::Rejected << 0 << false << -84;
+        QTest::newRow("does not fit")
+            << Dice{1, 2, 3, 4, 5, 6} << 7 << E::Rejected << 0 << false << -84;
         QTest::newRow("id 21") << sixes << 21 << E::Ignored << 0 << false << -84;
         QTest::newRow("id 0") << sixes << 0 << E::Ignored << 0 << false << -84;
     }
@@ -126,7 +129,8 @@ class GameModelTest : public QObject {
         GameModel game;
         roll(game, dice);
         // Half the dice picked up to roll again: they still count until the next roll.
-        for (int die : {4, 5, 6}) QVERIFY(game.pickUp(die));
+        for (int die : {4, 5, 6})
+            QVERIFY(game.pickUp(die));
         const EntryResult r = game.enter(id);
         QCOMPARE(r.outcome, outcome);
         QCOMPARE(r.score, score);
@@ -214,10 +218,12 @@ class GameModelTest : public QObject {
         const auto running = [](int n) { return QList<B>(n, B::Running); };
         QTest::newRow("exactly 84 with the sixth entry")
             << QList<Step>{{1, 4}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}}
-            << running(5) + QList<B>{B::Awarded} << 184 << "100" << "bonus! + 100";
+            << running(5) + QList<B>{B::Awarded} << 184 << "100"
+            << "bonus! + 100";
         QTest::newRow("83 after the sixth misses")
             << QList<Step>{{1, 3}, {2, 4}, {3, 4}, {4, 4}, {5, 4}, {6, 4}}
-            << running(5) + QList<B>{B::Missed} << 83 << "0" << "Ingen bonus";
+            << running(5) + QList<B>{B::Missed} << 83 << "0"
+            << "Ingen bonus";
         QTest::newRow("reached early, awarded once")
             << QList<Step>{{6, 6}, {5, 6}, {4, 6}, {3, 1}, {2, 1}, {1, 1}}
             << running(2) + QList<B>{B::Awarded} + QList<B>(3, B::AlreadyAwarded) << 196 << "100"
@@ -252,7 +258,8 @@ class GameModelTest : public QObject {
 
     void playTimeStopsAtItsTop() {
         GameModel game;
-        for (int s = 0; s < 32767 + 5; ++s) game.tick();
+        for (int s = 0; s < 32767 + 5; ++s)
+            game.tick();
         QCOMPARE(game.state().playSeconds, qint16(32767));
     }
 
@@ -275,7 +282,8 @@ class GameModelTest : public QObject {
         QCOMPARE(s.upperFilled, 0);
         QVERIFY(!s.bonusAwarded && !s.entryLocked && !s.scoringPossible);
         QCOMPARE(s.playSeconds, qint16(0));
-        for (int id = 1; id <= CategoryCount; ++id) QVERIFY(game.isOpen(id));
+        for (int id = 1; id <= CategoryCount; ++id)
+            QVERIFY(game.isOpen(id));
         QVERIFY(game.canRoll() && !game.canUndo() && !game.isOver());
         QCOMPARE(roll(game, {1, 1, 1, 1, 1, 2}).firstOfGame, true);
     }

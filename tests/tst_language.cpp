@@ -1,13 +1,13 @@
 // Languages: locating the selected language file, what the shipped files say, the captions
 // and tooltips a language change writes, and writing them into controls.
 #include "TestProgram.h"
+#include "core/LanguageKeys.h"
+#include "core/Profile.h"
+#include "platform/ProfileFile.h"
 #include "rules/display/DotMatrixFont.h"
-#include "ui/ApplyTexts.h"
 #include "rules/language/LanTexts.h"
 #include "rules/language/LanguageFile.h"
-#include "core/LanguageKeys.h"
-#include "platform/ProfileFile.h"
-#include "core/Profile.h"
+#include "ui/ApplyTexts.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // Applying a language to the running game: at start-up before the first message, when the
 // player picks another language, and what is left alone while the settings window is loaded.
 #include "TestSupport.h"
-#include "windows/menu/MenuWindow.h"
 #include "core/Profile.h"
+#include "windows/menu/MenuWindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -14,7 +14,9 @@
 namespace {
 const QString DataDir = QStringLiteral(TARNWICK_DATA_DIR);
 
-QString caption(const TestGame& g, const char* name) { return g.find<QLabel>(name)->text(); }
+QString caption(const TestGame& g, const char* name) {
+    return g.find<QLabel>(name)->text();
+}
 } // namespace
 
 class LanUpdateTest : public QObject {

@@ -1,8 +1,8 @@
 // The profile file store (reading rules, byte-exact writes, atomic replacement, encodings)
 // and the event log written beside it.
 #include "TestProgram.h"
-#include "platform/ProfileFile.h"
 #include "core/Profile.h"
+#include "platform/ProfileFile.h"
 
 #include <QFile>
 #include <QProcess>
@@ -18,7 +18,7 @@ class ProfileTest : public QObject {
         return GetINI(QLatin1String(s), QLatin1String(k), path);
     }
 
-private slots:
+  private slots:
     void init() {
         QVERIFY(dir_.isValid());
         QFile::remove(file());
@@ -30,27 +30,69 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("expected");
         const QByteArray base = "[Options]\r\nPlaySound=Yes\r\n";
-        QTest::newRow("section case") << base << "OPTIONS" << "PlaySound" << "Yes";
-        QTest::newRow("key case") << QByteArray("[Alarm]\r\nStatus=On\r\n") << "Alarm" << "status" << "On";
-        QTest::newRow("LF ends") << QByteArray("[A]\nk=1\nj=2\n") << "A" << "j" << "2";
-        QTest::newRow("CR ends") << QByteArray("[A]\rk=1\rj=2") << "A" << "j" << "2";
-        QTest::newRow("bom") << QByteArray("\xEF\xBB\xBF[A]\r\nk=v\r\n") << "A" << "k" << "v";
-        QTest::newRow("blanks around") << QByteArray("[ \tA \t]\r\n \t k \t= \t v w \t\r\n") << "A" << "k" << "v w";
-        QTest::newRow("section ends at ]") << QByteArray("[A] trailing ]x\r\nk=v\r\n") << "A" << "k" << "v";
-        QTest::newRow("comment") << QByteArray("[A]\r\n ;k=c\r\nk=v\r\n") << "A" << "k" << "v";
-        QTest::newRow("no equals") << QByteArray("[A]\r\nk\r\nk=v\r\n") << "A" << "k" << "v";
-        QTest::newRow("before first section") << QByteArray("k=v\r\n[A]\r\n") << "A" << "k" << "";
-        QTest::newRow("first equals") << QByteArray("[A]\r\nk=a=b\r\n") << "A" << "k" << "a=b";
-        QTest::newRow("double quotes") << QByteArray("[A]\r\nk=\" v \"\r\n") << "A" << "k" << " v ";
-        QTest::newRow("single quotes") << QByteArray("[A]\r\nk='v'\r\n") << "A" << "k" << "v";
-        QTest::newRow("mismatched quotes") << QByteArray("[A]\r\nk='v\"\r\n") << "A" << "k" << "'v\"";
-        QTest::newRow("lone quote") << QByteArray("[A]\r\nk=\"\r\n") << "A" << "k" << "\"";
-        QTest::newRow("first section wins") << QByteArray("[A]\r\nx=1\r\n[A]\r\nk=2\r\n") << "A" << "k" << "";
-        QTest::newRow("first key wins") << QByteArray("[A]\r\nk=1\r\nK=2\r\n") << "A" << "k" << "1";
-        QTest::newRow("other section") << QByteArray("[A]\r\n[B]\r\nk=1\r\n") << "A" << "k" << "";
-        QTest::newRow("non-ascii case differs") << QByteArray("[Ä]\r\nk=1\r\n") << "ä" << "k" << "";
-        QTest::newRow("utf8") << QByteArray("[A]\r\nk=Svenska åäö\r\n") << "A" << "k" << "Svenska åäö";
-        QTest::newRow("cp1252") << QByteArray("[A]\r\nk=F\xF6rsta \x80\r\n") << "A" << "k" << "Första €";
+        QTest::newRow("section case") << base << "OPTIONS"
+                                      << "PlaySound"
+                                      << "Yes";
+        QTest::newRow("key case") << QByteArray("[Alarm]\r\nStatus=On\r\n") << "Alarm"
+                                  << "status"
+                                  << "On";
+        QTest::newRow("LF ends") << QByteArray("[A]\nk=1\nj=2\n") << "A"
+                                 << "j"
+                                 << "2";
+        QTest::newRow("CR ends") << QByteArray("[A]\rk=1\rj=2") << "A"
+                                 << "j"
+                                 << "2";
+        QTest::newRow("bom") << QByteArray("\xEF\xBB\xBF[A]\r\nk=v\r\n") << "A"
+                             << "k"
+                             << "v";
+        QTest::newRow("blanks around") << QByteArray("[ \tA \t]\r\n \t k \t= \t v w \t\r\n") << "A"
+                                       << "k"
+                                       << "v w";
+        QTest::newRow("section ends at ]") << QByteArray("[A] trailing ]x\r\nk=v\r\n") << "A"
+                                           << "k"
+                                           << "v";
+        QTest::newRow("comment") << QByteArray("[A]\r\n ;k=c\r\nk=v\r\n") << "A"
+                                 << "k"
+                                 << "v";
+        QTest::newRow("no equals") << QByteArray("[A]\r\nk\r\nk=v\r\n") << "A"
+                                   << "k"
+                                   << "v";
+        QTest::newRow("before first section") << QByteArray("k=v\r\n[A]\r\n") << "A"
+                                              << "k"
+                                              << "";
+        QTest::newRow("first equals") << QByteArray("[A]\r\nk=a=b\r\n") << "A"
+                                      << "k"
+                                      << "a=b";
+        QTest::newRow("double quotes") << QByteArray("[A]\r\nk=\" v \"\r\n") << "A"
+                                       << "k"
+                                       << " v ";
+        QTest::newRow("single quotes") << QByteArray("[A]\r\nk='v'\r\n") << "A"
+                                       << "k"
+                                       << "v";
+        QTest::newRow("mismatched quotes") << QByteArray("[A]\r\nk='v\"\r\n") << "A"
+                                           << "k"
+                                           << "'v\"";
+        QTest::newRow("lone quote") << QByteArray("[A]\r\nk=\"\r\n") << "A"
+                                    << "k"
+                                    << "\"";
+        QTest::newRow("first section wins") << QByteArray("[A]\r\nx=1\r\n[A]\r\nk=2\r\n") << "A"
+                                            << "k"
+                                            << "";
+        QTest::newRow("first key wins") << QByteArray("[A]\r\nk=1\r\nK=2\r\n") << "A"
+                                        << "k"
+                                        << "1";
+        QTest::newRow("other section") << QByteArray("[A]\r\n[B]\r\nk=1\r\n") << "A"
+                                       << "k"
+                                       << "";
+        QTest::newRow("non-ascii case differs") << QByteArray("[Ä]\r\nk=1\r\n") << "ä"
+                                                << "k"
+                                                << "";
+        QTest::newRow("utf8") << QByteArray("[A]\r\nk=Svenska åäö\r\n") << "A"
+                              << "k"
+                              << "Svenska åäö";
+        QTest::newRow("cp1252") << QByteArray("[A]\r\nk=F\xF6rsta \x80\r\n") << "A"
+                                << "k"
+                                << "Första €";
     }
     void readingRules() {
         QFETCH(QByteArray, content);
@@ -90,43 +132,63 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("new file") << QByteArray() << "Options" << "PlaySound" << "Yes"
-                                  << QByteArray("[Options]\r\nPlaySound=Yes\r\n");
+        QTest::newRow("new file") << QByteArray() << "Options"
+                                  << "PlaySound"
+                                  << "Yes" << QByteArray("[Options]\r\nPlaySound=Yes\r\n");
         QTest::newRow("replace keeps key spelling and line end")
-            << QByteArray("; top\n[options]\n  PLAYSOUND = No  \n\nx=1\n") << "Options" << "playsound" << "Yes"
-            << QByteArray("; top\n[options]\nPLAYSOUND=Yes\n\nx=1\n");
+            << QByteArray("; top\n[options]\n  PLAYSOUND = No  \n\nx=1\n") << "Options"
+            << "playsound"
+            << "Yes" << QByteArray("; top\n[options]\nPLAYSOUND=Yes\n\nx=1\n");
         QTest::newRow("new key after last key line")
-            << QByteArray("[A]\r\na=1\r\n; note\r\nb=2\r\n\r\n; about B\r\n[B]\r\nc=3\r\n") << "A" << "n" << "v"
+            << QByteArray("[A]\r\na=1\r\n; note\r\nb=2\r\n\r\n; about B\r\n[B]\r\nc=3\r\n") << "A"
+            << "n"
+            << "v"
             << QByteArray("[A]\r\na=1\r\n; note\r\nb=2\r\nn=v\r\n\r\n; about B\r\n[B]\r\nc=3\r\n");
-        QTest::newRow("new key in empty section")
-            << QByteArray("[A]\n\n[B]\nx=1\n") << "A" << "k" << "v" << QByteArray("[A]\nk=v\r\n\n[B]\nx=1\n");
+        QTest::newRow("new key in empty section") << QByteArray("[A]\n\n[B]\nx=1\n") << "A"
+                                                  << "k"
+                                                  << "v" << QByteArray("[A]\nk=v\r\n\n[B]\nx=1\n");
         QTest::newRow("new key in first of duplicate sections")
-            << QByteArray("[A]\r\na=1\r\n[A]\r\nb=2\r\n") << "A" << "b" << "9"
-            << QByteArray("[A]\r\na=1\r\nb=9\r\n[A]\r\nb=2\r\n");
-        QTest::newRow("first of duplicate keys")
-            << QByteArray("[A]\r\nk=1\r\nk=2\r\n") << "A" << "K" << "3" << QByteArray("[A]\r\nk=3\r\nk=2\r\n");
+            << QByteArray("[A]\r\na=1\r\n[A]\r\nb=2\r\n") << "A"
+            << "b"
+            << "9" << QByteArray("[A]\r\na=1\r\nb=9\r\n[A]\r\nb=2\r\n");
+        QTest::newRow("first of duplicate keys") << QByteArray("[A]\r\nk=1\r\nk=2\r\n") << "A"
+                                                 << "K"
+                                                 << "3" << QByteArray("[A]\r\nk=3\r\nk=2\r\n");
         QTest::newRow("new section at end")
-            << QByteArray("[A]\r\na=1\r\n") << "Session" << "total" << "1"
-            << QByteArray("[A]\r\na=1\r\n[Session]\r\ntotal=1\r\n");
-        QTest::newRow("last line without end")
-            << QByteArray("[A]\r\na=1") << "A" << "b" << "2" << QByteArray("[A]\r\na=1\r\nb=2\r\n");
+            << QByteArray("[A]\r\na=1\r\n") << "Session"
+            << "total"
+            << "1" << QByteArray("[A]\r\na=1\r\n[Session]\r\ntotal=1\r\n");
+        QTest::newRow("last line without end") << QByteArray("[A]\r\na=1") << "A"
+                                               << "b"
+                                               << "2" << QByteArray("[A]\r\na=1\r\nb=2\r\n");
         QTest::newRow("new section after unterminated line")
-            << QByteArray("[A]\na=1") << "B" << "b" << "2" << QByteArray("[A]\na=1\r\n[B]\r\nb=2\r\n");
-        QTest::newRow("value exactly as given")
-            << QByteArray("[A]\r\nk=1\r\n") << "A" << "k" << " \"q\" " << QByteArray("[A]\r\nk= \"q\" \r\n");
-        QTest::newRow("empty value keeps key")
-            << QByteArray("[A]\r\nk=1\r\n") << "A" << "k" << "" << QByteArray("[A]\r\nk=\r\n");
+            << QByteArray("[A]\na=1") << "B"
+            << "b"
+            << "2" << QByteArray("[A]\na=1\r\n[B]\r\nb=2\r\n");
+        QTest::newRow("value exactly as given") << QByteArray("[A]\r\nk=1\r\n") << "A"
+                                                << "k"
+                                                << " \"q\" " << QByteArray("[A]\r\nk= \"q\" \r\n");
+        QTest::newRow("empty value keeps key") << QByteArray("[A]\r\nk=1\r\n") << "A"
+                                               << "k"
+                                               << "" << QByteArray("[A]\r\nk=\r\n");
         QTest::newRow("line break cannot make a new key")
-            << QByteArray("[A]\r\n") << "A" << "k" << "a\r\nb=1" << QByteArray("[A]\r\nk=a  b=1\r\n");
+            << QByteArray("[A]\r\n") << "A"
+            << "k"
+            << "a\r\nb=1" << QByteArray("[A]\r\nk=a  b=1\r\n");
         QTest::newRow("keys before any section are not the section's")
-            << QByteArray("k=0\r\n") << "A" << "k" << "1" << QByteArray("k=0\r\n[A]\r\nk=1\r\n");
-        QTest::newRow("bom kept") << QByteArray("\xEF\xBB\xBF[A]\r\nk=1\r\n") << "A" << "k" << "2"
-                                  << QByteArray("\xEF\xBB\xBF[A]\r\nk=2\r\n");
+            << QByteArray("k=0\r\n") << "A"
+            << "k"
+            << "1" << QByteArray("k=0\r\n[A]\r\nk=1\r\n");
+        QTest::newRow("bom kept") << QByteArray("\xEF\xBB\xBF[A]\r\nk=1\r\n") << "A"
+                                  << "k"
+                                  << "2" << QByteArray("\xEF\xBB\xBF[A]\r\nk=2\r\n");
         QTest::newRow("cp1252 converted to utf8")
-            << QByteArray("[A]\r\nn=J\xF6rgen\n[B]\rk=1\r\n") << "B" << "k" << "2"
-            << QByteArray("[A]\r\nn=J\xC3\xB6rgen\n[B]\rk=2\r\n");
-        QTest::newRow("utf8 value") << QByteArray() << "A" << "k" << "Åsa"
-                                    << QByteArray("[A]\r\nk=\xC3\x85sa\r\n");
+            << QByteArray("[A]\r\nn=J\xF6rgen\n[B]\rk=1\r\n") << "B"
+            << "k"
+            << "2" << QByteArray("[A]\r\nn=J\xC3\xB6rgen\n[B]\rk=2\r\n");
+        QTest::newRow("utf8 value") << QByteArray() << "A"
+                                    << "k"
+                                    << "Åsa" << QByteArray("[A]\r\nk=\xC3\x85sa\r\n");
     }
     void writingRules() {
         QFETCH(QByteArray, before);
@@ -146,8 +208,9 @@ private slots:
                                        {"Session", "total", "3"},
                                        {"highscore", "P1", "10"}},
                                       file()));
-        QCOMPARE(readBytes(file()),
-                 QByteArray("; list\r\n[Highscore]\r\np1=10\r\nn1=Ann\r\n[Session]\r\ntotal=3\r\n"));
+        QCOMPARE(
+            readBytes(file()),
+            QByteArray("; list\r\n[Highscore]\r\np1=10\r\nn1=Ann\r\n[Session]\r\ntotal=3\r\n"));
     }
 
     void failedWritesLeaveTheFileUntouched() {
@@ -182,7 +245,8 @@ private slots:
         const auto perms = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther;
         QVERIFY(QFile::setPermissions(file(), perms));
         QVERIFY(SetINI("A", "k", "2", file()));
-        QCOMPARE(QFile::permissions(file()) & ~(QFile::ReadUser | QFile::WriteUser), perms & ~(QFile::ReadUser | QFile::WriteUser));
+        QCOMPARE(QFile::permissions(file()) & ~(QFile::ReadUser | QFile::WriteUser),
+                 perms & ~(QFile::ReadUser | QFile::WriteUser));
     }
 
     void killedWriterLeavesOldOrNewFile() {

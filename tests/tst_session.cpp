@@ -3,10 +3,10 @@
 // the game scored against the top-10 list exactly once), the confirmations, the test
 // controls, the indicator's pulse and the failure path of the background picture.
 #include "TestSupport.h"
-#include "rules/game/Categories.h"
-#include "ui/ClickLabel.h"
 #include "core/Profile.h"
 #include "platform/ProfileFile.h"
+#include "rules/game/Categories.h"
+#include "ui/ClickLabel.h"
 
 #include <QImage>
 #include <QLineEdit>
@@ -20,13 +20,13 @@ struct Turn {
     int score;
 };
 const Turn Turns[CategoryCount] = {
-    {{1, 1, 1, 1, 2, 3}, 4},   {{2, 2, 2, 2, 1, 3}, 8},   {{3, 3, 3, 3, 1, 2}, 12},
-    {{4, 4, 4, 4, 1, 2}, 16},  {{5, 5, 5, 5, 1, 2}, 20},  {{6, 6, 6, 6, 1, 2}, 24},
-    {{6, 6, 1, 2, 3, 4}, 12},  {{6, 6, 5, 5, 1, 2}, 22},  {{6, 6, 5, 5, 4, 4}, 30},
-    {{6, 6, 6, 1, 2, 3}, 18},  {{6, 6, 6, 6, 1, 2}, 24},  {{6, 6, 6, 6, 6, 1}, 30},
-    {{1, 2, 3, 4, 5, 5}, 15},  {{2, 3, 4, 5, 6, 6}, 20},  {{1, 2, 3, 4, 5, 6}, 21},
-    {{6, 6, 6, 5, 5, 1}, 28},  {{6, 6, 6, 5, 5, 5}, 33},  {{6, 6, 6, 6, 5, 5}, 34},
-    {{6, 6, 6, 6, 6, 5}, 35},  {{6, 6, 6, 6, 6, 6}, 100},
+    {{1, 1, 1, 1, 2, 3}, 4},  {{2, 2, 2, 2, 1, 3}, 8},   {{3, 3, 3, 3, 1, 2}, 12},
+    {{4, 4, 4, 4, 1, 2}, 16}, {{5, 5, 5, 5, 1, 2}, 20},  {{6, 6, 6, 6, 1, 2}, 24},
+    {{6, 6, 1, 2, 3, 4}, 12}, {{6, 6, 5, 5, 1, 2}, 22},  {{6, 6, 5, 5, 4, 4}, 30},
+    {{6, 6, 6, 1, 2, 3}, 18}, {{6, 6, 6, 6, 1, 2}, 24},  {{6, 6, 6, 6, 6, 1}, 30},
+    {{1, 2, 3, 4, 5, 5}, 15}, {{2, 3, 4, 5, 6, 6}, 20},  {{1, 2, 3, 4, 5, 6}, 21},
+    {{6, 6, 6, 5, 5, 1}, 28}, {{6, 6, 6, 5, 5, 5}, 33},  {{6, 6, 6, 6, 5, 5}, 34},
+    {{6, 6, 6, 6, 6, 5}, 35}, {{6, 6, 6, 6, 6, 6}, 100},
 };
 } // namespace
 
@@ -49,7 +49,7 @@ class SessionTest : public QObject {
         }
     };
 
-private slots:
+  private slots:
     void everyCategoryFilledAndScoredOnce() {
         Game g;
         g.boxes().inputAnswers = {QStringLiteral("Anna")};
@@ -101,8 +101,11 @@ private slots:
         QCOMPARE(g.ini("Session", "total"), "5");
         const QStringList log = QString::fromUtf8(g.log()).split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(log.size(), 1);
-        QVERIFY2(QRegularExpression(R"(  Session 5: Score: 606, time: 0:0\d\. New highscore, place 1 "Anna"\.$)")
-                     .match(log[0]).hasMatch(), qPrintable(log[0]));
+        QVERIFY2(QRegularExpression(
+                     R"(  Session 5: Score: 606, time: 0:0\d\. New highscore, place 1 "Anna"\.$)")
+                     .match(log[0])
+                     .hasMatch(),
+                 qPrintable(log[0]));
         QCOMPARE(g.said.count("New game"), 1);
         QCOMPARE(g.find<QLabel>("Topp01")->text(), "1. 606 Anna");
         QVERIFY(g.find<QLabel>("Topp01")->font().bold());
@@ -125,7 +128,8 @@ private slots:
         QCOMPARE(g.find<QLabel>("Rolls")->text(), "60");
         QCOMPARE(g.find<QLabel>("scr_Tot")->text(), "0");
         QCOMPARE(g.find<QLabel>("Bonus")->text(), "-84");
-        QCOMPARE(g.find<QLabel>("Bonus")->palette().color(QPalette::WindowText), QColor(255, 128, 128));
+        QCOMPARE(g.find<QLabel>("Bonus")->palette().color(QPalette::WindowText),
+                 QColor(255, 128, 128));
         QCOMPARE(g.label(CategoryCount)->foreground(), QColor(Qt::white));
     }
 
@@ -213,7 +217,8 @@ private slots:
             g.main->TimerIndikTick();
             reds << indik->fillColor().red();
         }
-        const QList<int> pulse{0x40, 0x80, 0xC0, 0xC0, 0xC0, 0xC0, 0x80, 0x40, 0x40, 0x40, 0x40, 0x40};
+        const QList<int> pulse{0x40, 0x80, 0xC0, 0xC0, 0xC0, 0xC0,
+                               0x80, 0x40, 0x40, 0x40, 0x40, 0x40};
         QCOMPARE(reds, pulse + pulse);
     }
 
@@ -224,8 +229,10 @@ private slots:
         QTest::newRow("jpg") << "back.jpg" << true << "";
         QTest::newRow("gif") << "back.gif" << true << "";
         QTest::newRow("capital JPG is ignored") << "back.JPG" << false << "";
-        QTest::newRow("missing file") << "gone.jpg" << false << "Error 53: File not found, Form load";
-        QTest::newRow("not a picture") << "junk.jpg" << false << "Error 481: Invalid picture, Form load";
+        QTest::newRow("missing file")
+            << "gone.jpg" << false << "Error 53: File not found, Form load";
+        QTest::newRow("not a picture")
+            << "junk.jpg" << false << "Error 481: Invalid picture, Form load";
     }
     void backgroundPicture() {
         QFETCH(QString, picture);

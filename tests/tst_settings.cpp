@@ -2,11 +2,11 @@
 // three pages and their openers, the alarm and user frames with their Close button, clearing
 // the list and the sign-up link.
 #include "TestSupport.h"
-#include "ui/Resources.h"
-#include "ui/SoundEffects.h"
-#include "ui/ClickLabel.h"
 #include "core/Profile.h"
 #include "platform/ProfileFile.h"
+#include "ui/ClickLabel.h"
+#include "ui/Resources.h"
+#include "ui/SoundEffects.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,8 +22,8 @@
 namespace {
 // Each option box and the key it writes.
 const QList<std::pair<QString, QString>> OptionBoxes{
-    {"Check5", "ShowSplash"}, {"Check7", "ShowTime"},    {"Check8", "ShowRedSquare"},
-    {"Check2", "WarnExit"},   {"Check4", "WarnNewGame"}, {"Check3", "WarnHomepage"},
+    {"Check5", "ShowSplash"},  {"Check7", "ShowTime"},    {"Check8", "ShowRedSquare"},
+    {"Check2", "WarnExit"},    {"Check4", "WarnNewGame"}, {"Check3", "WarnHomepage"},
     {"Check6", "ShowHelpText"}};
 
 struct Settings : TestGame {

@@ -2,12 +2,12 @@
 // switch and its picture, the reset of a new game, the generated wave files, and the real
 // player's waiting play without an audio device.
 #include "TestProgram.h"
-#include "ui/Resources.h"
-#include "rules/sound/SoundNumbers.h"
-#include "ui/SoundEffects.h"
-#include "platform/qt/QtPlatform.h"
-#include "platform/WaveFile.h"
 #include "core/Profile.h"
+#include "platform/WaveFile.h"
+#include "platform/qt/QtPlatform.h"
+#include "rules/sound/SoundNumbers.h"
+#include "ui/Resources.h"
+#include "ui/SoundEffects.h"
 
 #include <QDataStream>
 #include <QDir>

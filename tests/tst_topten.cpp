@@ -2,12 +2,12 @@
 // the submission address), and on the profile file: scoring a finished game, showing the list
 // in its ten labels, and clearing it.
 #include "TestProgram.h"
-#include "ui/Resources.h"
+#include "core/Profile.h"
 #include "rules/scores/ScoreKey.h"
 #include "rules/scores/Submission.h"
+#include "ui/Resources.h"
 #include "windows/main/TopTen.h"
 #include "windows/main/TopTenLabels.h"
-#include "core/Profile.h"
 
 #include <QLabel>
 #include <QTest>

@@ -15,7 +15,9 @@ Wiring::Wiring(Program& program)
 
 Wiring::~Wiring() = default;
 
-frmSettings* Wiring::settings() const { return settings_.data(); }
+frmSettings* Wiring::settings() const {
+    return settings_.data();
+}
 
 void Wiring::loadSettings() {
     if (!settings_) load(QString());

@@ -1,7 +1,7 @@
 #include "core/EventLog.h"
 
-#include "platform/Platform.h"
 #include "core/TarnIni.h"
+#include "platform/Platform.h"
 
 #include <QFile>
 

@@ -9,7 +9,7 @@ class Clock;
 }
 
 class EventLog {
-public:
+  public:
     EventLog(const TarnIni& ini, QString logPath, const platform::Clock& clock);
 
     // Appends one event; false when logging is off or the log could not be written. A log
@@ -19,7 +19,7 @@ public:
     QString line(const QString& text) const;
     const QString& path() const { return logPath_; }
 
-private:
+  private:
     const TarnIni& ini_;
     QString logPath_;
     const platform::Clock& clock_;

@@ -52,15 +52,15 @@ struct Key {
 };
 
 // Messages on the display.
-inline constexpr Key Welcome{"d1"}, Total{"d2"}, DoesNotFit{"d3"}, LastRoll{"d4"},
-    SixAlike{"d5"}, NewGame{"d6"}, Sending{"d7"}, NoBonus{"d8"};
+inline constexpr Key Welcome{"d1"}, Total{"d2"}, DoesNotFit{"d3"}, LastRoll{"d4"}, SixAlike{"d5"},
+    NewGame{"d6"}, Sending{"d7"}, NoBonus{"d8"};
 // The settings window and the main window's captions.
 inline constexpr Key NoUser{"s1"}, User{"s2"}, WarnBefore{"s3"}, ExitTheGame{"s4"},
-    StartNewGame{"s5"}, VisitHomepage{"s6"}, Sound{"s7"}, Mute{"s8"}, About{"s9"},
-    Version{"s10"}, GamesPlayed{"s11"}, ScoresSent{"s12"}, BestEver{"s13"}, Language{"s14"},
-    View{"s15"}, SplashScreen{"s16"}, Clock{"s17"}, Alarm{"s18"}, Settings{"s19"},
-    HelpTexts{"s20"}, SelectedLanguage{"s21"}, CurrentUser{"s22"}, EnterUser{"s23"},
-    RollWord{"s24"}, Close{"s25"}, HelpPage{"s26"}, ShowBestChoice{"s27"}, Translate{"s28"};
+    StartNewGame{"s5"}, VisitHomepage{"s6"}, Sound{"s7"}, Mute{"s8"}, About{"s9"}, Version{"s10"},
+    GamesPlayed{"s11"}, ScoresSent{"s12"}, BestEver{"s13"}, Language{"s14"}, View{"s15"},
+    SplashScreen{"s16"}, Clock{"s17"}, Alarm{"s18"}, Settings{"s19"}, HelpTexts{"s20"},
+    SelectedLanguage{"s21"}, CurrentUser{"s22"}, EnterUser{"s23"}, RollWord{"s24"}, Close{"s25"},
+    HelpPage{"s26"}, ShowBestChoice{"s27"}, Translate{"s28"};
 // Boxes: the confirmations' title and the questions.
 inline constexpr Key ConfirmTitle{"b1"}, AskNewGame{"b2"}, NewHighscore{"b3"}, AskName{"b4"},
     GameOver{"b5"}, AskExit{"b6"}, AskClearList{"b7"}, AskSend{"b8"};

@@ -6,7 +6,6 @@ QString GetINI(const QString& section, const QString& key, const QString& path) 
     return profile::readString(section, key, path);
 }
 
-bool SetINI(const QString& section, const QString& key, const QString& value,
-            const QString& path) {
+bool SetINI(const QString& section, const QString& key, const QString& value, const QString& path) {
     return profile::writeString(section, key, value, path);
 }

@@ -64,7 +64,8 @@ inline const QString Off = QStringLiteral("Off");
 
 namespace users {
 inline constexpr NumberKey antal{"Users", "antal"};
-inline constexpr TextKey selected{"Users", "selected"}; // kept as text: a hand edit may leave anything
+// Kept as text: a hand edit may leave anything there.
+inline constexpr TextKey selected{"Users", "selected"};
 inline constexpr Family user{"Users", "user"};
 inline constexpr Family pass{"Users", "pass"};
 } // namespace users

@@ -14,7 +14,8 @@
 
 struct Program {
     Program(const QString& directory, platform::Platform platform)
-        : dir(QDir(directory).absolutePath()), platform(platform), ini(file(QStringLiteral("Tarn.ini"))),
+        : dir(QDir(directory).absolutePath()), platform(platform),
+          ini(file(QStringLiteral("Tarn.ini"))),
           log(ini, file(QStringLiteral("Tarn.log")), platform.clock) {}
 
     // Version values shown to the player and sent with scores.

@@ -73,10 +73,16 @@ inline const QString Yes = QStringLiteral("Yes");
 inline const QString No = QStringLiteral("No");
 
 // Rule Y: on only when the value is exactly "Yes" (a missing key is off).
-inline bool ruleY(const QString& value) { return value == Yes; }
+inline bool ruleY(const QString& value) {
+    return value == Yes;
+}
 // Rule N: on unless the value is exactly "No" (a missing key is on).
-inline bool ruleN(const QString& value) { return value != No; }
-inline QString yesNo(bool on) { return on ? Yes : No; }
+inline bool ruleN(const QString& value) {
+    return value != No;
+}
+inline QString yesNo(bool on) {
+    return on ? Yes : No;
+}
 
 // A whole number as stored: blanks around it are allowed; anything else, or nothing, is 0.
 qint64 toNumber(const QString& value);

@@ -22,6 +22,10 @@ inline constexpr int PermissionDenied = 70;
 inline constexpr int PathNotFound = 76;
 inline constexpr int InvalidPicture = 481;
 
-inline RuntimeFailure fileNotFound() { return {FileNotFound, QStringLiteral("File not found")}; }
-inline RuntimeFailure invalidPicture() { return {InvalidPicture, QStringLiteral("Invalid picture")}; }
+inline RuntimeFailure fileNotFound() {
+    return {FileNotFound, QStringLiteral("File not found")};
+}
+inline RuntimeFailure invalidPicture() {
+    return {InvalidPicture, QStringLiteral("Invalid picture")};
+}
 } // namespace failure

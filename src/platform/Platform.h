@@ -14,7 +14,7 @@ enum class BoxIcon { None, Information, Warning, Critical, Question };
 
 // Modal boxes. Prompts and titles come from the language texts.
 class Boxes {
-public:
+  public:
     virtual ~Boxes() = default;
     // Yes/No question; `defaultNo` makes No the button that Enter presses.
     virtual bool askYesNo(QWidget* parent, const QString& prompt, const QString& title,
@@ -28,14 +28,14 @@ public:
 
 // Wave sounds. `wait` blocks until the sound has ended, but never longer than its length.
 class Sound {
-public:
+  public:
     virtual ~Sound() = default;
     virtual bool play(const QString& wavePath, bool wait) = 0;
 };
 
 // Opening an address or a local file with the desktop's default program.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     virtual bool open(const QString& addressOrPath) = 0;
 };
@@ -43,16 +43,16 @@ public:
 // The desktop: its work area (the screen less panels), and a notice when it changes.
 class Desktop : public QObject {
     Q_OBJECT
-public:
+  public:
     virtual QRect workArea() const = 0;
     virtual QString systemName() const = 0;
-signals:
+  signals:
     void displayChanged();
 };
 
 // Date, time of day and the user's formats for them.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
     virtual QString shortDate(const QDate& date) const = 0;
@@ -62,7 +62,7 @@ public:
 
 // Uniform numbers in [0, 1).
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     virtual void seed(quint32 value) = 0;
     virtual double next() = 0;

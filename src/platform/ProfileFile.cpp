@@ -32,12 +32,16 @@ QString fromCp1252(const QByteArray& bytes) {
     return text;
 }
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
 
 QStringView trimBlanks(QStringView s) {
     qsizetype b = 0, e = s.size();
-    while (b < e && isBlank(s[b])) ++b;
-    while (e > b && isBlank(s[e - 1])) --e;
+    while (b < e && isBlank(s[b]))
+        ++b;
+    while (e > b && isBlank(s[e - 1]))
+        --e;
     return s.mid(b, e - b);
 }
 
@@ -65,10 +69,14 @@ template <class Visit> void forEachLine(QStringView content, Visit visit) {
     const qsizetype n = content.size();
     while (start < n) {
         qsizetype i = start;
-        while (i < n && content[i] != QLatin1Char('\r') && content[i] != QLatin1Char('\n')) ++i;
+        while (i < n && content[i] != QLatin1Char('\r') && content[i] != QLatin1Char('\n'))
+            ++i;
         qsizetype endLen = 0;
-        if (i < n) endLen = (content[i] == QLatin1Char('\r') && i + 1 < n &&
-                             content[i + 1] == QLatin1Char('\n')) ? 2 : 1;
+        if (i < n)
+            endLen = (content[i] == QLatin1Char('\r') && i + 1 < n &&
+                      content[i + 1] == QLatin1Char('\n'))
+                         ? 2
+                         : 1;
         if (!visit(Line{content.mid(start, i - start), content.mid(i, endLen)})) return;
         start = i + endLen;
     }
@@ -270,7 +278,9 @@ QString asRead(const QString& value) {
     return unquote(trimBlanks(flat));
 }
 
-qint64 replacements() { return replaced.load(std::memory_order_relaxed); }
+qint64 replacements() {
+    return replaced.load(std::memory_order_relaxed);
+}
 
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& path) {
@@ -284,7 +294,8 @@ bool writeStrings(const QList<Write>& writes, const QString& path) {
 
     const bool hadBom = bytes.startsWith(Bom) && isUtf8(bytes);
     QString content = decode(bytes);
-    for (const Write& w : writes) content = withValue(content, w.section, w.key, w.value);
+    for (const Write& w : writes)
+        content = withValue(content, w.section, w.key, w.value);
     return replaceFile(path, (hadBom ? Bom : QByteArray()) + content.toUtf8());
 }
 

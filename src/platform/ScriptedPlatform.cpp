@@ -41,7 +41,8 @@ double ScriptedRandom::next() {
 
 void ScriptedRandom::queueFaces(std::initializer_list<int> faces) {
     // A die shows int(r * 6) + 1, so the middle of each sixth gives that face.
-    for (int face : faces) values.append((face - 1 + 0.5) / 6.0);
+    for (int face : faces)
+        values.append((face - 1 + 0.5) / 6.0);
 }
 
 } // namespace platform

@@ -17,7 +17,7 @@ struct RecordedBox {
 };
 
 class ScriptedBoxes : public Boxes {
-public:
+  public:
     bool askYesNo(QWidget* parent, const QString& prompt, const QString& title,
                   bool defaultNo = true) override;
     void message(QWidget* parent, const QString& text, const QString& title,
@@ -25,8 +25,8 @@ public:
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText = {}) override;
 
-    QList<bool> yesNoAnswers;  // taken from the front; an empty script answers No
-    QStringList inputAnswers;  // taken from the front; an empty script answers the default
+    QList<bool> yesNoAnswers; // taken from the front; an empty script answers No
+    QStringList inputAnswers; // taken from the front; an empty script answers the default
     QList<RecordedBox> shown;
 };
 
@@ -36,13 +36,13 @@ struct PlayedSound {
 };
 
 class ScriptedSound : public Sound {
-public:
+  public:
     bool play(const QString& wavePath, bool wait) override;
     QList<PlayedSound> played;
 };
 
 class ScriptedShell : public Shell {
-public:
+  public:
     bool open(const QString& addressOrPath) override;
     QStringList opened;
     bool succeed = true;
@@ -50,7 +50,7 @@ public:
 
 class ScriptedDesktop : public Desktop {
     Q_OBJECT
-public:
+  public:
     QRect workArea() const override { return area; }
     QString systemName() const override { return system; }
     void change(const QRect& newArea) {
@@ -63,7 +63,7 @@ public:
 };
 
 class ScriptedClock : public Clock {
-public:
+  public:
     QDateTime now() const override { return current; }
     QString shortDate(const QDate& date) const override;
     QString timeText(const QTime& time) const override;
@@ -76,7 +76,7 @@ public:
 // Hands out `values` from the front; with none left it gives 0 (a die showing 1).
 // Seeding is recorded only.
 class ScriptedRandom : public Random {
-public:
+  public:
     void seed(quint32 value) override { seeds.append(value); }
     double next() override;
     // Values that make the dice come up as the given faces 1..6.
@@ -87,7 +87,7 @@ public:
 };
 
 class ScriptedPlatform {
-public:
+  public:
     Platform platform() { return {boxes, sound, shell, desktop, clock, random}; }
 
     ScriptedBoxes boxes;

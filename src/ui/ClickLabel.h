@@ -6,21 +6,21 @@
 
 class ClickLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit ClickLabel(const QString& name, QWidget* parent);
 
     // The text colour, kept as a value so that tests and the preview can read it back.
     void setForeground(const QColor& colour);
     QColor foreground() const { return foreground_; }
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QColor foreground_{Qt::white};
     bool pressed_ = false;
 };
@@ -31,14 +31,14 @@ void setTextColour(QLabel* label, const QColor& colour);
 // A small filled circle whose fill colour can change.
 class FilledCircle : public QWidget {
     Q_OBJECT
-public:
+  public:
     FilledCircle(const QString& name, QWidget* parent);
     void setFillColor(const QColor& colour);
     QColor fillColor() const { return fill_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor fill_{0x40, 0, 0};
 };

@@ -11,7 +11,7 @@
 
 class DotMatrixDisplay : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Where the dots lie in the main window, in twips.
     static constexpr int Left = 600, Top = 8100, Right = 7155, Bottom = 8715;
     static constexpr int CellStep = 510, ColumnStep = 90, RowStep = 90, DotSize = 75;
@@ -28,10 +28,10 @@ public:
     // The place of the whole strip in the parent window, in pixels.
     static QRect strip();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const QPixmap& sprite(qreal devicePixelRatio);
 
     dotmatrix::DotStates lit_;

@@ -36,11 +36,11 @@ inline constexpr Place lb_User{2850, 525, 2475, 255};
 
 // Dice table.
 inline constexpr std::array<Place, 6> Dice{{{930, 3270, 1215, 1170},
-                                             {2130, 3270, 1140, 1170},
-                                             {3270, 3270, 1110, 1170},
-                                             {4380, 3270, 1125, 1170},
-                                             {5490, 3270, 1140, 1170},
-                                             {6660, 3270, 1200, 1170}}};
+                                            {2130, 3270, 1140, 1170},
+                                            {3270, 3270, 1110, 1170},
+                                            {4380, 3270, 1125, 1170},
+                                            {5490, 3270, 1140, 1170},
+                                            {6660, 3270, 1200, 1170}}};
 // The dice board: a felt well for the dice over a rail that carries the buttons.
 inline constexpr Place DiceTable{450, 3090, 8040, 2310};
 inline constexpr Place Roll{6600, 4680, 1815, 585};

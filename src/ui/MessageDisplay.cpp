@@ -1,7 +1,7 @@
 #include "ui/MessageDisplay.h"
 
-#include "ui/DotMatrixDisplay.h"
 #include "rules/display/DotMatrixFont.h"
+#include "ui/DotMatrixDisplay.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -1,8 +1,8 @@
 #pragma once
 // The game's message display: shows each message on the dot strip, turns the pages of long
 // ones with Timer1 and re-announces the total with SayTimer after a language change.
-#include "ui/DotMatrixDisplay.h"
 #include "rules/display/MessagePaging.h"
+#include "ui/DotMatrixDisplay.h"
 
 #include <QObject>
 #include <QPointer>
@@ -15,7 +15,7 @@ class QWidget;
 
 class MessageDisplay : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int PageTurnMs = 2000;
     static constexpr int SayDelayMs = 100;
 
@@ -40,15 +40,15 @@ public:
     QTimer* sayTimer() const { return sayTimer_; }
     const MessagePaging& paging() const { return paging_; }
 
-public slots:
+  public slots:
     void Timer1Tick();   // the next page
     void SayTimerTick(); // the total, once
 
-signals:
+  signals:
     void said(const QString& text);
     void pageShown(const QString& pageText);
 
-private:
+  private:
     void Bin2Scroll(const QString& pageText);
 
     MessagePaging paging_;

@@ -21,8 +21,12 @@ QString path(const char* kind, int id) {
 }
 } // namespace
 
-QPixmap bitmap(int id) { return QPixmap(path("bitmap", id)); }
-QPixmap iconPixmap(int id) { return QPixmap(path("icon", id)); }
+QPixmap bitmap(int id) {
+    return QPixmap(path("bitmap", id));
+}
+QPixmap iconPixmap(int id) {
+    return QPixmap(path("icon", id));
+}
 QIcon icon(int id) {
     const QPixmap p = iconPixmap(id);
     return p.isNull() ? QIcon() : QIcon(p);

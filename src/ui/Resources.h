@@ -14,6 +14,5 @@ QCursor cursor(int id);
 QPixmap background();
 
 inline constexpr int SoundOn = 67, SoundOff = 68, AlarmIcon = 69, UserIcon = 70, SettingsIcon = 71,
-                     ErrorIcon = 72, WindowIcon = 73,
-                     PointingHand = 74;
+                     ErrorIcon = 72, WindowIcon = 73, PointingHand = 74;
 } // namespace resources

@@ -16,8 +16,8 @@ class SoundEffects {
     SoundEffects(platform::Sound& sound, const QString& programDir, TarnIni& ini);
     explicit SoundEffects(Program& program);
 
-    // Plays sound `number` (see SoundNumbers.h): nothing unless the switch is exactly "Yes". A number without a
-    // sound of its own plays the file chosen last (nothing after `reset`).
+    // Plays sound `number` (see SoundNumbers.h): nothing unless the switch is exactly "Yes". A
+    // number without a sound of its own plays the file chosen last (nothing after `reset`).
     void sndA(int number);
     // The fixed sounds played outside `sndA`, under the same switch: a refused category click
     // ("doink.wav" in the background), and opening a web page without asking ("Beep.wav"

@@ -4,9 +4,13 @@
 
 namespace twips {
 inline constexpr int PerPixel = 15;
-constexpr int px(int t) { return t / PerPixel; }
+constexpr int px(int t) {
+    return t / PerPixel;
+}
 constexpr QRect rect(int left, int top, int width, int height) {
     return {px(left), px(top), px(width), px(height)};
 }
-constexpr int fromPx(int p) { return p * PerPixel; }
+constexpr int fromPx(int p) {
+    return p * PerPixel;
+}
 } // namespace twips

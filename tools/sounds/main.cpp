@@ -14,11 +14,11 @@ struct Sound {
 
 using namespace sound;
 const Sound sounds[] = {
-    {fileOf(Dice), voices::dice, -3.0},      {fileOf(Points), voices::points, -3.0},
-    {fileOf(Bonus), voices::bonus, -3.0},    {fileOf(Yahoo), voices::yahoo, -4.0},
-    {fileOf(Yatzy), voices::yatzy, -3.0},    {fileOf(Laser), voices::laser, -4.0},
-    {fileOf(Beep), voices::beepHigh, -9.0},  {fileOf(Pop), voices::pop, -4.0},
-    {Refused, voices::doink, -3.0},          {PageBeep, voices::beepLow, -9.0},
+    {fileOf(Dice), voices::dice, -3.0},     {fileOf(Points), voices::points, -3.0},
+    {fileOf(Bonus), voices::bonus, -3.0},   {fileOf(Yahoo), voices::yahoo, -4.0},
+    {fileOf(Yatzy), voices::yatzy, -3.0},   {fileOf(Laser), voices::laser, -4.0},
+    {fileOf(Beep), voices::beepHigh, -9.0}, {fileOf(Pop), voices::pop, -4.0},
+    {Refused, voices::doink, -3.0},         {PageBeep, voices::beepLow, -9.0},
 };
 } // namespace
 

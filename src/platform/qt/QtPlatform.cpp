@@ -29,11 +29,20 @@ void QtBoxes::message(QWidget* parent, const QString& text, const QString& title
     box.setWindowTitle(title);
     box.setText(text);
     switch (icon) {
-    case BoxIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case BoxIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case BoxIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case BoxIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case BoxIcon::None: break;
+    case BoxIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case BoxIcon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case BoxIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case BoxIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case BoxIcon::None:
+        break;
     }
     box.exec();
 }
@@ -81,7 +90,8 @@ QtDesktop::QtDesktop() {
         connect(screen, &QScreen::availableGeometryChanged, this, &Desktop::displayChanged);
     };
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
-        for (QScreen* s : app->screens()) watch(s);
+        for (QScreen* s : app->screens())
+            watch(s);
         connect(app, &QGuiApplication::screenAdded, this, [this, watch](QScreen* s) {
             watch(s);
             emit displayChanged();
@@ -95,9 +105,13 @@ QRect QtDesktop::workArea() const {
     return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
 }
 
-QString QtDesktop::systemName() const { return QSysInfo::prettyProductName(); }
+QString QtDesktop::systemName() const {
+    return QSysInfo::prettyProductName();
+}
 
-QDateTime SystemClock::now() const { return QDateTime::currentDateTime(); }
+QDateTime SystemClock::now() const {
+    return QDateTime::currentDateTime();
+}
 
 QString SystemClock::shortDate(const QDate& date) const {
     return QLocale::system().toString(date, QLocale::ShortFormat);

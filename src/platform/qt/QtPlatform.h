@@ -11,7 +11,7 @@ class QSoundEffect;
 namespace platform {
 
 class QtBoxes : public Boxes {
-public:
+  public:
     bool askYesNo(QWidget* parent, const QString& prompt, const QString& title,
                   bool defaultNo) override;
     void message(QWidget* parent, const QString& text, const QString& title, BoxIcon icon) override;
@@ -20,30 +20,30 @@ public:
 };
 
 class QtSound : public Sound {
-public:
+  public:
     QtSound();
     ~QtSound() override;
     bool play(const QString& wavePath, bool wait) override;
 
-private:
+  private:
     std::unique_ptr<QSoundEffect> effect_;
 };
 
 class QtShell : public Shell {
-public:
+  public:
     bool open(const QString& addressOrPath) override;
 };
 
 class QtDesktop : public Desktop {
     Q_OBJECT
-public:
+  public:
     QtDesktop();
     QRect workArea() const override;
     QString systemName() const override;
 };
 
 class SystemClock : public Clock {
-public:
+  public:
     QDateTime now() const override;
     QString shortDate(const QDate& date) const override;
     QString timeText(const QTime& time) const override;
@@ -51,17 +51,17 @@ public:
 };
 
 class MersenneRandom : public Random {
-public:
+  public:
     void seed(quint32 value) override { engine_.seed(value); }
     double next() override;
 
-private:
+  private:
     std::mt19937 engine_{std::random_device{}()};
 };
 
 // Owns one of each and hands them out as a Platform.
 class QtPlatform {
-public:
+  public:
     Platform platform() { return {boxes, sound, shell, desktop, clock, random}; }
 
     QtBoxes boxes;

@@ -5,7 +5,7 @@
 #include <QString>
 
 class MessagePaging {
-public:
+  public:
     static constexpr qsizetype PageLength = 13;
 
     // Replaces whatever is on show and starts the message at its first page. Returns the
@@ -24,7 +24,7 @@ public:
     const QString& message() const { return message_; }
     const QString& pageText() const { return pageText_; }
 
-private:
+  private:
     QString message_;
     QString pageText_;
     qsizetype pageIndex_ = 1;

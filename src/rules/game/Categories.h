@@ -54,5 +54,9 @@ inline constexpr std::array<Category, CategoryCount> Categories{{
     {20, "c20", "btn_Yatzy", "scr_20", false, 100, "Yatzy", Rule::Yatzy},
 }};
 
-constexpr const Category& category(int id) { return Categories[id - 1]; }
-constexpr bool isCategoryId(int id) { return id >= 1 && id <= CategoryCount; }
+constexpr const Category& category(int id) {
+    return Categories[id - 1];
+}
+constexpr bool isCategoryId(int id) {
+    return id >= 1 && id <= CategoryCount;
+}

@@ -6,7 +6,9 @@
 #include <limits>
 
 namespace {
-bool validDie(int die) { return die >= 1 && die <= 6; }
+bool validDie(int die) {
+    return die >= 1 && die <= 6;
+}
 } // namespace
 
 bool GameModel::isOpen(int categoryId) const {

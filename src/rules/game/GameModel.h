@@ -13,13 +13,13 @@
 
 // What a roll did.
 struct RollResult {
-    bool rolled = false;            // false: the roll was not possible, nothing changed
-    bool firstOfGame = false;       // the first roll of a full pool: the play time starts
-    std::array<bool, 6> thrown{};   // the dice that were off the table and now show new faces
-    bool allAlike = false;          // six equal dice
-    bool lastRoll = false;          // the pool is spent, or no category is left
-    bool gameOver = false;          // the last roll fits no open category: the game ends now
-    preview::Result preview;        // the open categories against the new dice
+    bool rolled = false;          // false: the roll was not possible, nothing changed
+    bool firstOfGame = false;     // the first roll of a full pool: the play time starts
+    std::array<bool, 6> thrown{}; // the dice that were off the table and now show new faces
+    bool allAlike = false;        // six equal dice
+    bool lastRoll = false;        // the pool is spent, or no category is left
+    bool gameOver = false;        // the last roll fits no open category: the game ends now
+    preview::Result preview;      // the open categories against the new dice
 };
 
 enum class EntryOutcome {
@@ -31,13 +31,13 @@ enum class EntryOutcome {
 // What entering the dice in a category did.
 struct EntryResult {
     EntryOutcome outcome = EntryOutcome::Ignored;
-    int score = 0;          // the recorded score; 0 unless entered
-    bool best = false;      // the category's highest score
-    int totalBefore = 0;    // the total with this score, before any bonus it earns
-    bool upper = false;     // entered in Ones..Sixes: `bonus` says what that did
+    int score = 0;       // the recorded score; 0 unless entered
+    bool best = false;   // the category's highest score
+    int totalBefore = 0; // the total with this score, before any bonus it earns
+    bool upper = false;  // entered in Ones..Sixes: `bonus` says what that did
     BonusOutcome bonus = BonusOutcome::Running;
-    bool yatzy = false;     // entered in Yatzy
-    bool gameOver = false;  // no roll or no category is left: the game ends
+    bool yatzy = false;    // entered in Yatzy
+    bool gameOver = false; // no roll or no category is left: the game ends
 };
 
 class GameModel {

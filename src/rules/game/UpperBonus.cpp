@@ -21,10 +21,13 @@ BonusOutcome bonusVarje(GameState& game) {
 
 QString bonusCaption(BonusOutcome outcome, int upperBalance) {
     switch (outcome) {
-    case BonusOutcome::Running: return bonusBalanceCaption(upperBalance);
-    case BonusOutcome::Missed: return QStringLiteral("0");
+    case BonusOutcome::Running:
+        return bonusBalanceCaption(upperBalance);
+    case BonusOutcome::Missed:
+        return QStringLiteral("0");
     case BonusOutcome::Awarded:
-    case BonusOutcome::AlreadyAwarded: break;
+    case BonusOutcome::AlreadyAwarded:
+        break;
     }
     return QString::number(UpperBonus);
 }

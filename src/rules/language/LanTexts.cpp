@@ -1,9 +1,9 @@
 #include "rules/language/LanTexts.h"
 
 #include "core/Program.h"
+#include "core/TarnIni.h"
 #include "rules/game/Categories.h"
 #include "rules/language/LanguageFile.h"
-#include "core/TarnIni.h"
 #include "rules/users/UserList.h"
 
 namespace language {
@@ -19,22 +19,27 @@ struct Keyed {
 using namespace text;
 
 constexpr Keyed HelpTips[] = {
-    {Window::Main, "Minimera", MinimiseTip},   {Window::Main, "Avsluta", ExitTip},
-    {Window::Main, "Homepage", VisitHomepage}, {Window::Main, "lb_User", User},
-    {Window::Main, "SoundPic", SoundTip},      {Window::Main, "Titellist", TitleTip},
-    {Window::Main, "Rolls", RollsTip},         {Window::Main, "Mrolls", RollsPerCategoryTip},
-    {Window::Main, "lblHelp", HelpPage},       {Window::Settings, "Command1", AddUserTip},
+    {Window::Main, "Minimera", MinimiseTip},
+    {Window::Main, "Avsluta", ExitTip},
+    {Window::Main, "Homepage", VisitHomepage},
+    {Window::Main, "lb_User", User},
+    {Window::Main, "SoundPic", SoundTip},
+    {Window::Main, "Titellist", TitleTip},
+    {Window::Main, "Rolls", RollsTip},
+    {Window::Main, "Mrolls", RollsPerCategoryTip},
+    {Window::Main, "lblHelp", HelpPage},
+    {Window::Settings, "Command1", AddUserTip},
     {Window::Settings, "Command2", RemoveUserTip},
 };
 
 constexpr Keyed SettingsCaptions[] = {
-    {Window::Settings, "Frame4", WarnBefore},   {Window::Settings, "Check2", ExitTheGame},
-    {Window::Settings, "Check4", StartNewGame}, {Window::Settings, "Check3", VisitHomepage},
-    {Window::Settings, "Frame3", Sound},        {Window::Settings, "Check1", Mute},
-    {Window::Settings, "Frame1", Language},     {Window::Settings, "Frame5", View},
-    {Window::Settings, "Check5", SplashScreen}, {Window::Settings, "Check7", Clock},
+    {Window::Settings, "Frame4", WarnBefore},     {Window::Settings, "Check2", ExitTheGame},
+    {Window::Settings, "Check4", StartNewGame},   {Window::Settings, "Check3", VisitHomepage},
+    {Window::Settings, "Frame3", Sound},          {Window::Settings, "Check1", Mute},
+    {Window::Settings, "Frame1", Language},       {Window::Settings, "Frame5", View},
+    {Window::Settings, "Check5", SplashScreen},   {Window::Settings, "Check7", Clock},
     {Window::Settings, "Check8", ShowBestChoice}, {Window::Settings, "Command4", Close},
-    {Window::Settings, "lblEnter", EnterUser},  {Window::Settings, "Check6", HelpTexts},
+    {Window::Settings, "lblEnter", EnterUser},    {Window::Settings, "Check6", HelpTexts},
 };
 
 } // namespace
@@ -77,13 +82,15 @@ class Texts {
         caption(Window::Settings, {}, title);
         // Help tooltips are cleared, not left as designed, when the player turns them off.
         for (const Keyed& h : HelpTips)
-            tip(h.window, QLatin1String(h.control), in_.showHelpText ? padded(t(h.key)) : QString());
+            tip(h.window, QLatin1String(h.control),
+                in_.showHelpText ? padded(t(h.key)) : QString());
     }
 
     void mainWindow() {
         caption(Window::Main, QStringLiteral("lbl_Roll"), t(RollWord));
         caption(Window::Main, QStringLiteral("disp_Bonus"), QStringLiteral("  BONUS"));
-        caption(Window::Main, QStringLiteral("disp_Total"), QStringLiteral("  ") + t(Total).toUpper());
+        caption(Window::Main, QStringLiteral("disp_Total"),
+                QStringLiteral("  ") + t(Total).toUpper());
         for (const Category& c : Categories)
             caption(Window::Main, QLatin1String(c.label),
                     QStringLiteral("  ") + lookup_(QLatin1String(c.nameKey)));
@@ -118,13 +125,14 @@ class Texts {
             caption(Window::Settings, QStringLiteral("Frame7"), QString());
         }
 
-        for (const Keyed& c : SettingsCaptions) caption(c.window, QLatin1String(c.control), t(c.key));
+        for (const Keyed& c : SettingsCaptions)
+            caption(c.window, QLatin1String(c.control), t(c.key));
         for (const char* control : {"Frame6", "lblInfo", "lblInfo2", "Label2"})
             tip(Window::Settings, QLatin1String(control), padded(t(About)));
         const QChar lf(10);
         caption(Window::Settings, QStringLiteral("lblInfo"),
-                t(Version) + QLatin1Char(' ') + lf + lf + t(GamesPlayed) + lf + t(ScoresSent) +
-                    lf + t(BestEver) + lf);
+                t(Version) + QLatin1Char(' ') + lf + lf + t(GamesPlayed) + lf + t(ScoresSent) + lf +
+                    t(BestEver) + lf);
         tip(Window::Settings, QStringLiteral("List1"),
             padded(t(SelectedLanguage)) + in_.languageName + QStringLiteral("  (") + in_.author +
                 QStringLiteral(") "));

@@ -1,8 +1,8 @@
 #include "rules/language/LanguageFile.h"
 
-#include "core/Program.h"
 #include "core/LanguageKeys.h"
 #include "core/Profile.h"
+#include "core/Program.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -21,9 +21,9 @@ enum Number : int {
 };
 
 // The file of effect n is Files[n - 1].
-inline constexpr std::array<const char*, 8> Files{"dice.wav",  "points.wav", "Bonus.wav",
-                                                  "Yahoo2.wav", "Yatzy.wav", "Laser.wav",
-                                                  "beep.wav",  "pop.wav"};
+inline constexpr std::array<const char*, 8> Files{"dice.wav",   "points.wav", "Bonus.wav",
+                                                  "Yahoo2.wav", "Yatzy.wav",  "Laser.wav",
+                                                  "beep.wav",   "pop.wav"};
 
 // A refused category entry.
 inline constexpr const char* Refused = "doink.wav";

@@ -63,4 +63,6 @@ void Main::CheckKateg(const preview::Result& result) {
     }
 }
 
-void Main::hideRedSquare() { indik_->hide(); }
+void Main::hideRedSquare() {
+    indik_->hide();
+}

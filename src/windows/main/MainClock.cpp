@@ -55,7 +55,9 @@ void Main::setAlarm(bool armed, const QString& when) {
     if (armed) alarmTime_ = when;
 }
 
-QString Main::soundSwitch() const { return sounds_->soundSwitch(); }
+QString Main::soundSwitch() const {
+    return sounds_->soundSwitch();
+}
 
 void Main::setSoundSwitch(bool on) {
     sounds_->setSwitch(on);
@@ -68,4 +70,6 @@ void Main::SoundPicClick() {
     sounds_->clickSoundPic(soundPic_);
 }
 
-void Main::showUser(const QString& caption) { lbUser_->setText(caption); }
+void Main::showUser(const QString& caption) {
+    lbUser_->setText(caption);
+}

@@ -48,7 +48,8 @@ void Main::Roll() {
 }
 
 void Main::showTable() {
-    for (int i = 0; i < 6; ++i) diceImages_[i]->setVisible(game().onTable[i]);
+    for (int i = 0; i < 6; ++i)
+        diceImages_[i]->setVisible(game().onTable[i]);
 }
 
 void Main::showRollButtons() {
@@ -86,7 +87,9 @@ void Main::UndoClick() {
     showRollButtons();
 }
 
-void Main::TimerPlayTick() { model_.tick(); }
+void Main::TimerPlayTick() {
+    model_.tick();
+}
 
 void Main::mousePressEvent(QMouseEvent* event) {
     const Qt::MouseButtons buttons = event->buttons();
@@ -120,7 +123,8 @@ void Main::mouseMoveEvent(QMouseEvent* event) {
 void Main::mouseReleaseEvent(QMouseEvent*) {
     if (pickDrag_ || returnDrag_) {
         std::array<bool, 6> shown{};
-        for (int i = 0; i < 6; ++i) shown[i] = !diceImages_[i]->isHidden();
+        for (int i = 0; i < 6; ++i)
+            shown[i] = !diceImages_[i]->isHidden();
         model_.settleTable(shown);
         showRollButtons();
     }

@@ -26,11 +26,13 @@ void Main::PlaceAll() {
         score->setGeometry(twips::px(ScoreLeft), twips::px(ScoreTop1 + ScoreOffset[id - 1]),
                            twips::px(ScoreWidth), score->height());
     }
-    for (QLabel* score : scores_) score->clear();
+    for (QLabel* score : scores_)
+        score->clear();
 }
 
 void Main::RemoveAll() {
     showTable();
     showRollButtons();
-    for (ClickLabel* c : categories_) c->setForeground(colours::Gray);
+    for (ClickLabel* c : categories_)
+        c->setForeground(colours::Gray);
 }

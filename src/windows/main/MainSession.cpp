@@ -18,11 +18,15 @@ namespace {
 QColor indicatorColour(int phase, const QColor& current) {
     switch (phase) {
     case 0:
-    case 7: return QColor(0x40, 0, 0);
+    case 7:
+        return QColor(0x40, 0, 0);
     case 1:
-    case 6: return QColor(0x80, 0, 0);
-    case 2: return QColor(0xC0, 0, 0);
-    default: return current;
+    case 6:
+        return QColor(0x80, 0, 0);
+    case 2:
+        return QColor(0xC0, 0, 0);
+    default:
+        return current;
     }
 }
 } // namespace
@@ -46,7 +50,8 @@ void Main::Restart() {
         showTable();
         showRollButtons();
         total_->setText(QString::number(game().total));
-        for (ClickLabel* c : categories_) c->setForeground(colours::White);
+        for (ClickLabel* c : categories_)
+            c->setForeground(colours::White);
 
         scores::UpdatTopp(program_, toppLabels(), topTen_->newPlace());
         PlaceAll();
@@ -109,13 +114,21 @@ void Main::TimerIndikTick() {
     if (indicatorPhase_ == 11) indicatorPhase_ = -1;
 }
 
-void Main::Command1Click() { model_.leaveOneRoll(); }
+void Main::Command1Click() {
+    model_.leaveOneRoll();
+}
 
-void Main::Command2Click() { Say(text1_->text()); }
+void Main::Command2Click() {
+    Say(text1_->text());
+}
 
-void Main::ToppClick(int place) { selectedPlace_ = place; }
+void Main::ToppClick(int place) {
+    selectedPlace_ = place;
+}
 
-void Main::sayTotalAgain() { display_->sayTimer()->start(); }
+void Main::sayTotalAgain() {
+    display_->sayTimer()->start();
+}
 
 void Main::clearTopList() {
     for (ClickLabel* t : topp_) {

@@ -141,8 +141,8 @@ void Main::buildBoard() {
     connect(command1_, &QPushButton::clicked, this, &Main::Command1Click);
     text1_ = add<QLineEdit>(QStringLiteral("Text1"), layout::Text1.px());
     text1_->hide();
-    command2_ = add<QPushButton>(QStringLiteral("Command2"), layout::Command2.px(),
-                                 QStringLiteral("&OK"));
+    command2_ =
+        add<QPushButton>(QStringLiteral("Command2"), layout::Command2.px(), QStringLiteral("&OK"));
     command2_->hide();
     connect(command2_, &QPushButton::clicked, this, &Main::Command2Click);
 
@@ -233,7 +233,8 @@ void Main::load() {
             command1_->hide();
         }
 
-        for (ClickLabel* t : topp_) t->clear();
+        for (ClickLabel* t : topp_)
+            t->clear();
         titellist_->move(0, 0);
 
         sounds_->readSwitch();
@@ -272,13 +273,21 @@ void Main::failurePath(const RuntimeFailure& f, const QString& place) {
     errorPic_->raise();
 }
 
-void Main::Logg(const QString& text) { program_.log.AppendLog(text); }
+void Main::Logg(const QString& text) {
+    program_.log.AppendLog(text);
+}
 
-void Main::sndA(int number) { sounds_->sndA(number); }
+void Main::sndA(int number) {
+    sounds_->sndA(number);
+}
 
-void Main::Say(const QString& text) { display_->Say(text); }
+void Main::Say(const QString& text) {
+    display_->Say(text);
+}
 
-QList<QLabel*> Main::toppLabels() const { return {topp_.cbegin(), topp_.cend()}; }
+QList<QLabel*> Main::toppLabels() const {
+    return {topp_.cbegin(), topp_.cend()};
+}
 
 void Main::paintEvent(QPaintEvent*) {
     QPainter p(this);

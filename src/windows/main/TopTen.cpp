@@ -29,16 +29,19 @@ QString TopTen::GeKey(int total) {
     return pendingKey_;
 }
 
-List TopTen::load() const { return loadList(program_.ini); }
+List TopTen::load() const {
+    return loadList(program_.ini);
+}
 
-void TopTen::save(const List& list) const { saveList(program_.ini, list); }
+void TopTen::save(const List& list) const {
+    saveList(program_.ini, list);
+}
 
 QString TopTen::askName(QWidget* parent) const {
     TarnIni& ini = program_.ini;
-    const QString answer =
-        program_.platform.boxes.input(parent, program_.text(text::AskName),
-                                      program_.text(text::NewHighscore),
-                                      ini.get(ini::highscore::lastName));
+    const QString answer = program_.platform.boxes.input(parent, program_.text(text::AskName),
+                                                         program_.text(text::NewHighscore),
+                                                         ini.get(ini::highscore::lastName));
     const QString name = playerName(answer);
     ini.set(ini::highscore::lastName, name);
     return name;

@@ -17,12 +17,12 @@ namespace scores {
 
 // What the main window needs from the scoring of a game.
 struct Scored {
-    bool ran = false; // false when asked again while a scoring's boxes were still open
-    int newPlace = 0; // 1..10, or 0 when the game did not enter the list
+    bool ran = false;   // false when asked again while a scoring's boxes were still open
+    int newPlace = 0;   // 1..10, or 0 when the game did not enter the list
     qint64 session = 0; // the number of the game just finished
-    QString name;     // the name given for a new place
-    QString logText;  // as logged, without the log's full stop
-    QString message;  // the text of the announcing box
+    QString name;       // the name given for a new place
+    QString logText;    // as logged, without the log's full stop
+    QString message;    // the text of the announcing box
 };
 
 class TopTen {
@@ -37,8 +37,8 @@ class TopTen {
     // Scores the finished game: alltime, the name for a new place, the list written back,
     // the labels refreshed, the game counted in Session total, logged and announced; all it
     // stores is written in one replacement of Tarn.ini before the announcement. The play timer
-    // must be stopped before, and the next game begun after (Restart). Runs once at a time: a call made while its own boxes are open
-    // returns at once with `ran` false and touches nothing.
+    // must be stopped before, and the next game begun after (Restart). Runs once at a time: a call
+    // made while its own boxes are open returns at once with `ran` false and touches nothing.
     Scored KollaScore(int total, int playSeconds, const QList<QLabel*>& labels,
                       QWidget* parent = nullptr);
 

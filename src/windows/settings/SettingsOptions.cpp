@@ -1,11 +1,11 @@
 // The settings window's options, its language list and its buttons.
+#include "windows/settings/SettingsOptions.h"
 #include "core/Program.h"
 #include "rules/language/LanTexts.h"
 #include "rules/language/LanguageFile.h"
 #include "rules/scores/HighscoreStore.h"
 #include "rules/users/UserList.h"
 #include "ui/ClickLabel.h"
-#include "windows/settings/SettingsOptions.h"
 #include "windows/settings/SettingsWindow.h"
 
 #include <QCheckBox>
@@ -14,8 +14,9 @@
 
 void frmSettings::LanUpdate() {
     language::useSelectedLanguage(program_);
-    const auto texts = language::lanTexts(language::readLanInputs(program_, mode_),
-                                          [this](const QString& key) { return program_.text(key); });
+    const auto texts =
+        language::lanTexts(language::readLanInputs(program_, mode_),
+                           [this](const QString& key) { return program_.text(key); });
     language::applyTexts(texts, {nullptr, this, nullptr});
     emit textsChanged(texts);
     // A list of users shows the current one by its place, which also tells apart two users
@@ -49,7 +50,8 @@ void frmSettings::fillLanguages() {
     const TarnIni& ini = program_.ini;
     list1_->clear();
     const qint64 count = ini.get(ini::language::antal);
-    for (qint64 n = 1; n <= count; ++n) list1_->addItem(ini.get(ini::language::name, n));
+    for (qint64 n = 1; n <= count; ++n)
+        list1_->addItem(ini.get(ini::language::name, n));
     const qint64 selected = ini.get(ini::language::selected);
     list1_->setCurrentIndex(selected >= 1 && selected <= count ? int(selected - 1) : -1);
 }

@@ -52,8 +52,7 @@ QPushButton* button(const char* name, QWidget* parent, const Place& at, const QS
 }
 } // namespace
 
-frmSettings::frmSettings(Program& program, const QString& mode, const Held& held,
-                         QWidget* parent)
+frmSettings::frmSettings(Program& program, const QString& mode, const Held& held, QWidget* parent)
     : QDialog(parent), program_(program), mode_(mode), held_(held) {
     setObjectName(QStringLiteral("frmSettings"));
     setWindowTitle(QStringLiteral("Settings"));
