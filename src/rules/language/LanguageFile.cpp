@@ -22,7 +22,7 @@ qint64 selectedEntry(const TarnIni& ini) {
 QString findFile(const QString& dir, QString name) {
     name.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (name.isEmpty()) return {};
-    const QString exact = dir + QLatin1Char('/') + name;
+    QString exact = dir + QLatin1Char('/') + name;
     if (QFileInfo(exact).isFile()) return exact;
     const QFileInfo wanted(exact);
     const QDir parent = wanted.absoluteDir();
@@ -46,7 +46,7 @@ bool holdsTexts(const QString& path) {
 QString locateLanguageFile(const QString& programDir, const TarnIni& ini) {
     if (const qint64 entry = selectedEntry(ini)) {
         const QString name = ini.get(ini::language::path, entry);
-        const QString path = findFile(programDir, name);
+        QString path = findFile(programDir, name);
         if (!path.isEmpty() && holdsTexts(path)) return path;
     }
     const QString reference = findFile(programDir, ReferenceFile);

@@ -42,7 +42,7 @@ QString TopTen::askName(QWidget* parent) const {
     const QString answer = program_.platform.boxes.input(parent, program_.text(text::AskName),
                                                          program_.text(text::NewHighscore),
                                                          ini.get(ini::highscore::lastName));
-    const QString name = playerName(answer);
+    QString name = playerName(answer);
     ini.set(ini::highscore::lastName, name);
     return name;
 }
