@@ -282,6 +282,23 @@ class SettingsTest : public QObject {
         QCOMPARE(none.count(), 0);
     }
 
+    void claimedCountsAreNotSizes() {
+        // Counts near the top of their range used to walk every number at start-up.
+        Settings s("[Users]\r\nantal=2147483647\r\nselected=1\r\nuser1=Anna\r\npass1=a\r\n",
+                   [](TestProgram& t) { SetINI("Language", "antal", "2147483647", t.ini()); });
+        s.windows->openSettings("all");
+        QCOMPARE(s.setting<QComboBox>("List1")->count(), 1);
+        QCOMPARE(s.setting<QComboBox>("List3")->count(), 1);
+        // The next user takes the place after the last one there is.
+        s.press("Command1");
+        s.setting<QLineEdit>("txtUser")->setText("Bo");
+        s.setting<QLineEdit>("txtPass")->setText("b");
+        s.press("butOK");
+        QCOMPARE(s.ini("Users", "antal"), "2");
+        QCOMPARE(s.ini("Users", "user2"), "Bo");
+        QCOMPARE(s.setting<QComboBox>("List3")->count(), 2);
+    }
+
     void clearingTheList() {
         QVERIFY(!Settings("[Highscore]\r\np1=0\r\n").setting("Command3")->isEnabled());
         Settings s("[Options]\r\nShowHelpText=Yes\r\n[Highscore]\r\np1=245\r\nn1=Anna\r\n"

@@ -2,6 +2,8 @@
 
 #include "core/Profile.h"
 
+#include <algorithm>
+
 namespace profile {
 qint64 toNumber(const QString& value) {
     bool ok = false;
@@ -23,6 +25,14 @@ bool TarnIni::get(const ini::SwitchKey& k) const {
 
 qint64 TarnIni::get(const ini::NumberKey& k) const {
     return profile::toNumber(read(k.section, k.key));
+}
+
+qint64 TarnIni::entries(const ini::NumberKey& count, const ini::Family& family) const {
+    const qint64 claimed = std::clamp<qint64>(get(count), 0, MaxEntries);
+    qint64 n = 0;
+    while (n < claimed && !get(family, n + 1).isEmpty())
+        ++n;
+    return n;
 }
 
 bool TarnIni::set(const ini::SwitchKey& k, bool on) {

@@ -23,6 +23,12 @@ class TarnIni {
     QString get(const ini::Family& f, const QString& number) const {
         return read(QLatin1String(f.section), f.key(number));
     }
+    // How many entries of a numbered family a count announces, believed only as far as the
+    // family's keys go: the walk stops at the first empty key, and never passes MaxEntries. A
+    // count read from the file is a claim, not a size.
+    qint64 entries(const ini::NumberKey& count, const ini::Family& family) const;
+    static constexpr qint64 MaxEntries = 1000;
+
     // A switch exactly as stored, for the few readers that tell more than on and off apart.
     QString raw(const ini::SwitchKey& k) const { return read(k.section, k.key); }
 

@@ -3,15 +3,12 @@
 #include "core/EventLog.h"
 #include "core/TarnIni.h"
 
-#include <algorithm>
-#include <limits>
-
 namespace users {
 
 using namespace ini::users;
 
 int count(const TarnIni& ini) {
-    return int(std::clamp<qint64>(ini.get(antal), 0, std::numeric_limits<int>::max()));
+    return int(ini.entries(antal, user));
 }
 
 QString selected(const TarnIni& ini) {

@@ -9,7 +9,7 @@ class TarnIni;
 
 namespace users {
 
-// `antal`; a missing or damaged count means no users.
+// `antal` as far as the names go; a missing or damaged count means no users.
 int count(const TarnIni& ini);
 // `selected` as stored (a number from 1, or anything a hand edit left there).
 QString selected(const TarnIni& ini);

@@ -49,7 +49,7 @@ void frmSettings::Check1Click(bool ticked) {
 void frmSettings::fillLanguages() {
     const TarnIni& ini = program_.ini;
     list1_->clear();
-    const qint64 count = ini.get(ini::language::antal);
+    const qint64 count = ini.entries(ini::language::antal, ini::language::name);
     for (qint64 n = 1; n <= count; ++n)
         list1_->addItem(ini.get(ini::language::name, n));
     const qint64 selected = ini.get(ini::language::selected);
@@ -61,7 +61,7 @@ void frmSettings::List1Click(int index) {
     emit languageChanged();
     TarnIni& ini = program_.ini;
     const QString chosen = list1_->itemText(index);
-    const qint64 count = ini.get(ini::language::antal);
+    const qint64 count = ini.entries(ini::language::antal, ini::language::name);
     for (qint64 n = 1; n <= count; ++n) {
         if (ini.get(ini::language::name, n) == chosen) {
             ini.set(ini::language::selected, n);
