@@ -30,6 +30,10 @@ void TestGame::roll(std::initializer_list<int> faces) {
     click(QStringLiteral("Roll"));
 }
 
+void TestGame::roll(const std::array<int, 6>& faces) {
+    roll({faces[0], faces[1], faces[2], faces[3], faces[4], faces[5]});
+}
+
 QString TestGame::ini(const QString& section, const QString& key) const {
     return GetINI(section, key, t.ini());
 }

@@ -28,6 +28,7 @@ struct TestGame {
     }
     void click(const QString& name) const;
     void roll(std::initializer_list<int> faces);
+    void roll(const std::array<int, 6>& faces);
     QString ini(const QString& section, const QString& key) const;
     QByteArray log() const { return readBytes(t.path(QStringLiteral("Tarn.log"))); }
     // The file names of the sounds played, in order.

@@ -1,6 +1,7 @@
 // The game model without any window: whole games on scripted dice, the entry lock, picking up
 // and putting back, undo after a re-roll, the last roll of the pool, the upper bonus, and a new
 // game leaving nothing of the old one behind.
+#include "GameTurns.h"
 #include "rules/game/GameModel.h"
 
 #include <QTest>
@@ -14,21 +15,6 @@ Q_DECLARE_METATYPE(BonusOutcome)
 Q_DECLARE_METATYPE(EntryOutcome)
 
 namespace {
-// A roll for each category in CategoryId order, and what it scores there.
-struct Turn {
-    Dice faces;
-    int score;
-};
-constexpr Turn Turns[CategoryCount] = {
-    {{1, 1, 1, 1, 2, 3}, 4},  {{2, 2, 2, 2, 1, 3}, 8},   {{3, 3, 3, 3, 1, 2}, 12},
-    {{4, 4, 4, 4, 1, 2}, 16}, {{5, 5, 5, 5, 1, 2}, 20},  {{6, 6, 6, 6, 1, 2}, 24},
-    {{6, 6, 1, 2, 3, 4}, 12}, {{6, 6, 5, 5, 1, 2}, 22},  {{6, 6, 5, 5, 4, 4}, 30},
-    {{6, 6, 6, 1, 2, 3}, 18}, {{6, 6, 6, 6, 1, 2}, 24},  {{6, 6, 6, 6, 6, 1}, 30},
-    {{1, 2, 3, 4, 5, 5}, 15}, {{2, 3, 4, 5, 6, 6}, 20},  {{1, 2, 3, 4, 5, 6}, 21},
-    {{6, 6, 6, 5, 5, 1}, 28}, {{6, 6, 6, 5, 5, 5}, 33},  {{6, 6, 6, 6, 5, 5}, 34},
-    {{6, 6, 6, 6, 6, 5}, 35}, {{6, 6, 6, 6, 6, 6}, 100},
-};
-
 // Rolls the dice off the table so that they show `faces`, taken in order, one per thrown die.
 RollResult roll(GameModel& game, std::initializer_list<int> faces) {
     QList<int> queue(faces);

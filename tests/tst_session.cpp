@@ -2,6 +2,7 @@
 // (every category filled, the bonus, the entry lock, the last roll of the pool, the end of
 // the game scored against the top-10 list exactly once), the confirmations, the test
 // controls, the indicator's pulse and the failure path of the background picture.
+#include "GameTurns.h"
 #include "TestSupport.h"
 #include "core/Profile.h"
 #include "platform/ProfileFile.h"
@@ -12,23 +13,6 @@
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QTimer>
-
-namespace {
-// A roll for each category in CategoryId order, and what it scores there.
-struct Turn {
-    std::initializer_list<int> faces;
-    int score;
-};
-const Turn Turns[CategoryCount] = {
-    {{1, 1, 1, 1, 2, 3}, 4},  {{2, 2, 2, 2, 1, 3}, 8},   {{3, 3, 3, 3, 1, 2}, 12},
-    {{4, 4, 4, 4, 1, 2}, 16}, {{5, 5, 5, 5, 1, 2}, 20},  {{6, 6, 6, 6, 1, 2}, 24},
-    {{6, 6, 1, 2, 3, 4}, 12}, {{6, 6, 5, 5, 1, 2}, 22},  {{6, 6, 5, 5, 4, 4}, 30},
-    {{6, 6, 6, 1, 2, 3}, 18}, {{6, 6, 6, 6, 1, 2}, 24},  {{6, 6, 6, 6, 6, 1}, 30},
-    {{1, 2, 3, 4, 5, 5}, 15}, {{2, 3, 4, 5, 6, 6}, 20},  {{1, 2, 3, 4, 5, 6}, 21},
-    {{6, 6, 6, 5, 5, 1}, 28}, {{6, 6, 6, 5, 5, 5}, 33},  {{6, 6, 6, 6, 5, 5}, 34},
-    {{6, 6, 6, 6, 6, 5}, 35}, {{6, 6, 6, 6, 6, 6}, 100},
-};
-} // namespace
 
 class SessionTest : public QObject {
     Q_OBJECT

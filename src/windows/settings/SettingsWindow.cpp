@@ -15,7 +15,6 @@
 #include <QProxyStyle>
 #include <QPushButton>
 
-#include <utility>
 
 using namespace settingsLayout;
 
