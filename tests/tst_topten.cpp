@@ -254,6 +254,16 @@ class TopTenTest : public QObject {
         QCOMPARE(GetINI("Session", "total", f.t.ini()), QStringLiteral("12"));
     }
 
+    void gameCountPastThirtyTwoBits() {
+        // The count used to wrap to a negative session, stored as a number that read back as 0.
+        Fixture f;
+        SetINI("Session", "total", "2147483647", f.t.ini());
+        QCOMPARE(f.score(10).session, Q_INT64_C(2147483648));
+        QVERIFY(f.logLines().last().contains("Session 2147483648: Score: 10"));
+        QCOMPARE(GetINI("Session", "total", f.t.ini()), QStringLiteral("2147483648"));
+        QCOMPARE(f.score(10).session, Q_INT64_C(2147483649));
+    }
+
     void damagedSectionIsReadSafely() {
         Fixture f;
         writeBytes(f.t.ini(), "[Highscore]\r\np1=300\r\nn1=Ann\r\nk1=ka\r\np2=250.9\r\nn2=Bo\r\n"
