@@ -101,6 +101,8 @@ class ProfileTest : public QObject {
         QFETCH(QString, expected);
         QVERIFY(writeBytes(file(), content));
         QCOMPARE(GetINI(section, key, file()), expected);
+        // Text held in memory is read by the same rules.
+        QCOMPARE(profile::readStringIn(profile::decode(content), section, key), expected);
     }
 
     void onlyAnExistingRegularFileHoldsValues() {

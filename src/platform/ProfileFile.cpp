@@ -128,7 +128,10 @@ QByteArray readAll(const QString& path, bool* exists) {
 
 QString readString(const QString& section, const QString& key, const QString& path) {
     bool exists = false;
-    const QString content = decode(readAll(path, &exists));
+    return readStringIn(decode(readAll(path, &exists)), section, key);
+}
+
+QString readStringIn(const QString& content, const QString& section, const QString& key) {
     bool inSection = false, sectionSeen = false;
     QString value;
     forEachLine(content, [&](const Line& line) {

@@ -14,6 +14,9 @@ inline constexpr int MaxValueLength = 1023;
 // The value of `key` in `section`, or "" when the file, section or key is missing.
 QString readString(const QString& section, const QString& key, const QString& path);
 
+// The same lookup in a file's text already in memory.
+QString readStringIn(const QString& content, const QString& section, const QString& key);
+
 // Writes one value, creating the file, section or key when needed. False when the file
 // could not be replaced (read-only file, missing directory, full disk); the old file is then
 // untouched.
