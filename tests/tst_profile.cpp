@@ -8,7 +8,23 @@
 #include <QProcess>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+mode_t typeOf(const QString& path) {
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
+}
+
+QStringList leftovers(const QString& dir) {
+    return QDir(dir).entryList({QStringLiteral("*.??????")}, QDir::Files | QDir::System);
+}
+
+} // namespace
 
 class ProfileTest : public QObject {
     Q_OBJECT
@@ -300,6 +316,40 @@ class ProfileTest : public QObject {
         // A log that cannot be written is no failure of the game.
         QVERIFY(QFile::remove(log) && QDir().mkdir(log));
         QVERIFY(!t.program->log.AppendLog("Lost"));
+    }
+
+    // A fifo never holds the game: opening one to read or append waits for the other end.
+    void fifosReadAsMissingAndAreNeverReplaced_data() {
+        QTest::addColumn<bool>("reader");
+        QTest::newRow("nobody at the other end") << false;
+        QTest::newRow("a reader waiting") << true;
+    }
+    void fifosReadAsMissingAndAreNeverReplaced() {
+        QFETCH(bool, reader);
+        TestProgram t;
+        const QStringList names = {"Tarn.ini", "Tarn.log", "English.lan"};
+        QList<int> readers;
+        for (const QString& name : names) {
+            QCOMPARE(::mkfifo(QFile::encodeName(t.path(name)).constData(), 0600), 0);
+            if (reader)
+                readers << ::open(QFile::encodeName(t.path(name)).constData(),
+                                  O_RDONLY | O_NONBLOCK);
+        }
+        const QString lan = t.path("English.lan");
+        QCOMPARE(GetINI("Options", "WriteLog", t.ini()), QString());
+        QCOMPARE(GetINI("Language", "k1", lan), QString());
+        QVERIFY(!SetINI("Options", "PlaySound", "Yes", t.ini()));
+        QVERIFY(!profile::writeStrings({{"Language", "k1", "x"}}, lan));
+        QVERIFY(!t.program->log.AppendLog("Lost"));
+        char byte = 0;
+        for (const int fd : readers) {
+            QVERIFY(fd >= 0);
+            QCOMPARE(::read(fd, &byte, 1), ssize_t(0)); // nothing was written into them
+            ::close(fd);
+        }
+        for (const QString& name : names)
+            QCOMPARE(typeOf(t.path(name)), mode_t(S_IFIFO));
+        QCOMPARE(leftovers(t.dir.path()), QStringList());
     }
 };
 

@@ -1,14 +1,9 @@
 #include "platform/ProfileFile.h"
 
 #include "platform/ProfileReplace.h"
+#include "platform/RegularFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <limits>
 
 namespace profile {
 namespace {
@@ -101,34 +96,13 @@ QString unquote(QStringView v) {
     return v.left(MaxValueLength).toString();
 }
 
-QByteArray readAll(const QString& path, bool* exists) {
-    // Plain system calls: every read goes to the file, so this is on every lookup's path.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    *exists = fd >= 0 || errno != ENOENT;
-    if (fd < 0) return {};
-    QByteArray bytes;
-    struct stat st {};
-    // Only a regular file is a profile file: a device or a directory reads as empty.
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        bytes.resize(qsizetype(st.st_size));
-        qsizetype done = 0;
-        while (done < bytes.size()) {
-            const ssize_t r = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
-            if (r < 0 && errno == EINTR) continue;
-            if (r <= 0) break;
-            done += r;
-        }
-        bytes.truncate(done);
-    }
-    ::close(fd);
-    return bytes;
-}
+// Files are read whole; no bound on their size yet.
+constexpr qint64 Unbounded = std::numeric_limits<qint64>::max();
 
 } // namespace
 
 QString readString(const QString& section, const QString& key, const QString& path) {
-    bool exists = false;
-    return readStringIn(decode(readAll(path, &exists)), section, key);
+    return readStringIn(decode(platform::readRegularFile(path, Unbounded).bytes), section, key);
 }
 
 QString readStringIn(const QString& content, const QString& section, const QString& key) {
@@ -216,9 +190,12 @@ bool writeString(const QString& section, const QString& key, const QString& valu
 }
 
 bool writeStrings(const QList<Write>& writes, const QString& path) {
-    bool exists = false;
-    const QByteArray bytes = readAll(path, &exists);
-    if (exists && bytes.isEmpty() && !QFileInfo(path).isReadable()) return false;
+    // Only a regular file, or none at all, is replaced: never a fifo or a device, and never a
+    // file that could not be read.
+    const platform::FileRead read = platform::readRegularFile(path, Unbounded);
+    if (read.state != platform::FileState::Regular && read.state != platform::FileState::Missing)
+        return false;
+    const QByteArray& bytes = read.bytes;
 
     const QByteArray bom("\xEF\xBB\xBF");
     const bool hadBom = bytes.startsWith(bom) && isUtf8(bytes);

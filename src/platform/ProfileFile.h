@@ -11,15 +11,16 @@ namespace profile {
 // Longest value a read returns; longer values are cut.
 inline constexpr int MaxValueLength = 1023;
 
-// The value of `key` in `section`, or "" when the file, section or key is missing.
+// The value of `key` in `section`, or "" when the file, section or key is missing. Only a
+// regular file is read: a fifo, a device or a directory reads as missing.
 QString readString(const QString& section, const QString& key, const QString& path);
 
 // The same lookup in a file's text already in memory.
 QString readStringIn(const QString& content, const QString& section, const QString& key);
 
 // Writes one value, creating the file, section or key when needed. False when the file
-// could not be replaced (read-only file, missing directory, full disk); the old file is then
-// untouched.
+// could not be replaced (read-only file, missing directory, full disk, not a regular file); the
+// old file is then untouched.
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& path);
 
