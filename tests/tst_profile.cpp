@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <limits>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -350,6 +351,49 @@ class ProfileTest : public QObject {
         for (const QString& name : names)
             QCOMPARE(typeOf(t.path(name)), mode_t(S_IFIFO));
         QCOMPARE(leftovers(t.dir.path()), QStringList());
+    }
+
+    // Counters are whole 64-bit numbers; past either end they stay at that end, never 0.
+    void numbers_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<qint64>("expected");
+        const qint64 max = std::numeric_limits<qint64>::max();
+        const qint64 min = std::numeric_limits<qint64>::min();
+        QTest::newRow("int max") << "2147483647" << qint64(2147483647);
+        QTest::newRow("past int max") << "2147483648" << qint64(2147483648);
+        QTest::newRow("int min") << "-2147483648" << qint64(-2147483648);
+        QTest::newRow("qint64 max") << "9223372036854775807" << max;
+        QTest::newRow("one past qint64 max") << "9223372036854775808" << max;
+        QTest::newRow("ten past qint64 max") << "9223372036854775817" << max;
+        QTest::newRow("far past qint64 max") << "123456789012345678901234567890" << max;
+        QTest::newRow("qint64 min") << "-9223372036854775808" << min;
+        QTest::newRow("one past qint64 min") << "-9223372036854775809" << min;
+        QTest::newRow("far past qint64 min") << "-99999999999999999999" << min;
+        QTest::newRow("plus sign") << "+5" << qint64(5);
+        QTest::newRow("minus zero") << "-0" << qint64(0);
+        QTest::newRow("leading zeros") << "007" << qint64(7);
+        QTest::newRow("blanks around") << " 7 " << qint64(7);
+        QTest::newRow("tabs around") << "\t7\t" << qint64(7);
+        QTest::newRow("blank inside") << "1 2" << qint64(0);
+        QTest::newRow("blank after sign") << "- 2" << qint64(0);
+        QTest::newRow("exponent") << "1e3" << qint64(0);
+        QTest::newRow("letters after") << "12abc" << qint64(0);
+        QTest::newRow("letters after a huge number") << "99999999999999999999x" << qint64(0);
+        QTest::newRow("hexadecimal") << "0x10" << qint64(0);
+        QTest::newRow("two signs") << "+-1" << qint64(0);
+        QTest::newRow("sign alone") << "-" << qint64(0);
+        QTest::newRow("empty") << "" << qint64(0);
+    }
+    void numbers() {
+        QFETCH(QString, stored);
+        QFETCH(qint64, expected);
+        QCOMPARE(profile::toNumber(stored), expected);
+        TarnIni ini(file());
+        QVERIFY(SetINI("Session", "total", stored, file()));
+        QCOMPARE(ini.get(ini::session::total), expected);
+        // What was read is stored and read back unchanged.
+        QVERIFY(ini.set(ini::session::total, expected));
+        QCOMPARE(ini.get(ini::session::total), expected);
     }
 };
 
