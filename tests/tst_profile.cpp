@@ -395,6 +395,72 @@ class ProfileTest : public QObject {
         QVERIFY(ini.set(ini::session::total, expected));
         QCOMPARE(ini.get(ini::session::total), expected);
     }
+
+    // Tarn.ini -> middle -> end: the end is written, every link stays a link.
+    void linkChainsAreWrittenAtTheirEnd_data() {
+        QTest::addColumn<QStringList>("targets"); // of Tarn.ini and of the middle link
+        QTest::addColumn<QStringList>("places");  // of the middle link and of the end
+        QTest::addColumn<bool>("endExists");
+        // A relative link starts from its own folder: sub/a -> b is sub/b.
+        QTest::newRow("relative") << QStringList{"sub/a", "b"} << QStringList{"sub/a", "sub/b"}
+                                  << true;
+        QTest::newRow("absolute") << QStringList{"%1/a", "%1/sub/b"} << QStringList{"a", "sub/b"}
+                                  << true;
+        QTest::newRow("dangling end")
+            << QStringList{"a", "sub/b"} << QStringList{"a", "sub/b"} << false;
+    }
+    void linkChainsAreWrittenAtTheirEnd() {
+        QFETCH(QStringList, targets);
+        QFETCH(QStringList, places);
+        QFETCH(bool, endExists);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("Tarn.ini");
+        const QString middle = dir.filePath(places[0]), end = dir.filePath(places[1]);
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        targets.replaceInStrings(QLatin1String("%1"), dir.path());
+        for (const auto& [link, target] :
+             {std::pair(ini, targets[0]), std::pair(middle, targets[1])})
+            QCOMPARE(::symlink(QFile::encodeName(target).constData(),
+                               QFile::encodeName(link).constData()),
+                     0);
+        if (endExists) QVERIFY(writeBytes(end, "[A]\r\nk=1\r\n"));
+
+        QVERIFY(SetINI("A", "n", "2", ini));
+        QVERIFY(SetINI("A", "n", "3", ini));
+        QCOMPARE(readBytes(end),
+                 QByteArray(endExists ? "[A]\r\nk=1\r\nn=3\r\n" : "[A]\r\nn=3\r\n"));
+        QCOMPARE(GetINI("A", "n", ini), QStringLiteral("3"));
+        QCOMPARE(typeOf(ini), mode_t(S_IFLNK));
+        QCOMPARE(typeOf(middle), mode_t(S_IFLNK));
+        QCOMPARE(QFile::symLinkTarget(ini), QFileInfo(middle).absoluteFilePath());
+        QCOMPARE(QFile::symLinkTarget(middle), QFileInfo(end).absoluteFilePath());
+        QCOMPARE(leftovers(dir.path()) + leftovers(dir.filePath("sub")), QStringList());
+    }
+
+    // A link's target is a name of bytes, not text: it is written as it is named.
+    void linkToANameThatIsNotUtf8() {
+        const QByteArray end = QFile::encodeName(dir_.path()) + "/b\xFF";
+        QCOMPARE(::symlink(end.constData(), QFile::encodeName(file()).constData()), 0);
+        QVERIFY(SetINI("A", "k", "1", file()));
+        QCOMPARE(typeOf(file()), mode_t(S_IFLNK));
+        QFile written;
+        const int fd = ::open(end.constData(), O_RDONLY);
+        QVERIFY(written.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle));
+        QCOMPARE(written.readAll(), QByteArray("[A]\r\nk=1\r\n"));
+        QCOMPARE(::unlink(end.constData()), 0);
+        QCOMPARE(leftovers(dir_.path()), QStringList());
+    }
+
+    void linkLoopIsNeverWritten() {
+        const QString a = file("a");
+        QVERIFY(QFile::link(QStringLiteral("a"), file()) && QFile::link(file(), a));
+        QCOMPARE(get("A", "k", file()), QString());
+        QVERIFY(!SetINI("A", "k", "1", file()));
+        QCOMPARE(typeOf(file()), mode_t(S_IFLNK));
+        QCOMPARE(typeOf(a), mode_t(S_IFLNK));
+        QCOMPARE(leftovers(dir_.path()), QStringList());
+        QVERIFY(QFile::remove(a));
+    }
 };
 
 QTEST_GUILESS_MAIN(ProfileTest)

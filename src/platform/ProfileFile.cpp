@@ -190,6 +190,8 @@ bool writeString(const QString& section, const QString& key, const QString& valu
 }
 
 bool writeStrings(const QList<Write>& writes, const QString& path) {
+    const std::optional<QByteArray> target = detail::finalTarget(path);
+    if (!target) return false;
     // Only a regular file, or none at all, is replaced: never a fifo or a device, and never a
     // file that could not be read.
     const platform::FileRead read = platform::readRegularFile(path, Unbounded);
@@ -202,7 +204,7 @@ bool writeStrings(const QList<Write>& writes, const QString& path) {
     QString content = decode(bytes);
     for (const Write& w : writes)
         content = withValue(content, w.section, w.key, w.value);
-    return detail::replaceFile(path, (hadBom ? bom : QByteArray()) + content.toUtf8());
+    return detail::replaceFile(*target, (hadBom ? bom : QByteArray()) + content.toUtf8());
 }
 
 } // namespace profile

@@ -19,8 +19,9 @@ QString readString(const QString& section, const QString& key, const QString& pa
 QString readStringIn(const QString& content, const QString& section, const QString& key);
 
 // Writes one value, creating the file, section or key when needed. False when the file
-// could not be replaced (read-only file, missing directory, full disk, not a regular file); the
-// old file is then untouched.
+// could not be replaced (read-only file, missing directory, full disk, not a regular file, a
+// loop of links); the old file is then untouched. A file reached through symbolic links is
+// replaced at the end of the chain, every link kept.
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& path);
 

@@ -3,10 +3,10 @@
 #include "platform/ProfileFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,19 +16,39 @@ namespace {
 
 std::atomic<qint64> replaced{0};
 
+// As many links as the kernel itself follows before it gives up with ELOOP.
+constexpr int MaxLinks = 40;
+
 } // namespace
 
 namespace detail {
 
-bool replaceFile(const QString& path, const QByteArray& bytes) {
-    QString target = path;
-    const QFileInfo info(path);
-    if (info.isSymLink()) target = info.symLinkTarget();
+std::optional<QByteArray> finalTarget(const QString& path) {
+    QByteArray current = QFile::encodeName(path);
+    for (int links = 0; links <= MaxLinks; ++links) {
+        struct stat st {};
+        if (::lstat(current.constData(), &st) != 0)
+            return errno == ENOENT ? std::optional(current) : std::nullopt;
+        if (!S_ISLNK(st.st_mode)) return current;
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(current.constData(), target.data(), size_t(target.size()));
+        if (n <= 0 || n >= target.size()) return std::nullopt;
+        target.truncate(n);
+        // A relative link starts from its own folder. The name is kept as bytes and the folder as
+        // written, not tidied, so that it names what the kernel would find.
+        if (!target.startsWith('/')) {
+            const qsizetype slash = current.lastIndexOf('/');
+            target.prepend(current.left(slash + 1));
+        }
+        current = target;
+    }
+    return std::nullopt;
+}
 
+bool replaceFile(const QByteArray& target, const QByteArray& bytes) {
     mode_t mode = 0644;
     struct stat st {};
-    const QByteArray targetName = QFile::encodeName(target);
-    if (::stat(targetName.constData(), &st) == 0) {
+    if (::stat(target.constData(), &st) == 0) {
         if (!S_ISREG(st.st_mode)) return false;
         // A read-only file stays read-only even for a user who could replace it.
         if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
@@ -37,7 +57,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes) {
         return false;
     }
 
-    QByteArray tmpName = targetName + ".XXXXXX";
+    QByteArray tmpName = target + ".XXXXXX";
     const int fd = ::mkstemp(tmpName.data());
     if (fd < 0) return false;
     bool ok = ::fchmod(fd, mode) == 0;
@@ -49,7 +69,7 @@ bool replaceFile(const QString& path, const QByteArray& bytes) {
     }
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(tmpName.constData(), targetName.constData()) == 0;
+    ok = ok && ::rename(tmpName.constData(), target.constData()) == 0;
     if (!ok) ::unlink(tmpName.constData());
     if (ok) replaced.fetch_add(1, std::memory_order_relaxed);
     return ok;
