@@ -16,10 +16,22 @@
 
 namespace {
 
+// Sets a file's change time `seconds` ago; a link's own time when it is one.
+bool setAge(const QString& path, int seconds) {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const timespec times[2] = {{now.tv_sec - seconds, 0}, {now.tv_sec - seconds, 0}};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) ==
+           0;
+}
+
 mode_t typeOf(const QString& path) {
     struct stat st {};
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
 }
+
+// What lies where a leftover temporary file might be.
+enum Kind { File, Link, Folder, ForeignFile };
 
 QStringList leftovers(const QString& dir) {
     return QDir(dir).entryList({QStringLiteral("*.??????")}, QDir::Files | QDir::System);
@@ -394,6 +406,57 @@ class ProfileTest : public QObject {
         // What was read is stored and read back unchanged.
         QVERIFY(ini.set(ini::session::total, expected));
         QCOMPARE(ini.get(ini::session::total), expected);
+    }
+
+    // Only complete leftovers of killed writes of this very file go.
+    void staleTemporaries_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("age");
+        QTest::addColumn<bool>("removed");
+        QTest::newRow("old leftover") << "Tarn.ini.a1B2c3" << int(File) << 120 << true;
+        QTest::newRow("just over a minute old") << "Tarn.ini.ZZzz09" << int(File) << 62 << true;
+        QTest::newRow("fresh leftover") << "Tarn.ini.a1B2c3" << int(File) << 0 << false;
+        QTest::newRow("under a minute old") << "Tarn.ini.a1B2c3" << int(File) << 55 << false;
+        QTest::newRow("five characters") << "Tarn.ini.a1B2c" << int(File) << 120 << false;
+        QTest::newRow("seven characters") << "Tarn.ini.a1B2c3d" << int(File) << 120 << false;
+        QTest::newRow("not mkstemp's alphabet") << "Tarn.ini.a1B-c3" << int(File) << 120 << false;
+        QTest::newRow("name in other case") << "tarn.ini.a1B2c3" << int(File) << 120 << false;
+        QTest::newRow("another file's leftover")
+            << "English.lan.a1B2c3" << int(File) << 120 << false;
+        QTest::newRow("link to an old file") << "Tarn.ini.a1B2c3" << int(Link) << 120 << false;
+        QTest::newRow("folder") << "Tarn.ini.a1B2c3" << int(Folder) << 120 << false;
+        QTest::newRow("another user's file")
+            << "Tarn.ini.a1B2c3" << int(ForeignFile) << 120 << false;
+    }
+    void staleTemporaries() {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        QFETCH(int, age);
+        QFETCH(bool, removed);
+        const QString victim = file("Victim.txt");
+        const QString path = dir_.filePath(name);
+        QVERIFY(writeBytes(file(), "[A]\r\nk=1\r\n") && writeBytes(victim, "kept"));
+        QVERIFY(setAge(file(), 3600) && setAge(victim, 3600));
+        if (kind == Link) {
+            QVERIFY(QFile::link(victim, path));
+        } else if (kind == Folder) {
+            QVERIFY(QDir(dir_.path()).mkdir(name));
+        } else {
+            QVERIFY(writeBytes(path, "[A]\r\nk=0\r\n"));
+            if (kind == ForeignFile) {
+                if (::geteuid() != 0) QSKIP("only root can give a file to another user");
+                QCOMPARE(::chown(QFile::encodeName(path).constData(), 65534, 65534), 0);
+            }
+        }
+        QVERIFY(setAge(path, age));
+        QCOMPARE(profile::removeStaleTemporaries(file()), removed ? 1 : 0);
+        QCOMPARE(typeOf(path) == 0, removed);
+        QCOMPARE(readBytes(file()), QByteArray("[A]\r\nk=1\r\n"));
+        QCOMPARE(readBytes(victim), QByteArray("kept"));
+        if (kind == Folder) QVERIFY(QDir(path).removeRecursively());
+        QFile::remove(path);
+        QCOMPARE(profile::removeStaleTemporaries(dir_.filePath("missing/Tarn.ini")), 0);
     }
 
     // Tarn.ini -> middle -> end: the end is written, every link stays a link.

@@ -38,6 +38,11 @@ bool writeStrings(const QList<Write>& writes, const QString& path);
 // dropped, cut to MaxValueLength.
 QString asRead(const QString& value);
 
+// Removes what killed writes left beside the file: "<file name>.XXXXXX" (mkstemp's six
+// letters and digits), only regular files of this user untouched for a minute, never following
+// a link. Returns how many were removed.
+int removeStaleTemporaries(const QString& path);
+
 // How many times this process has replaced a profile file, for tests and benchmarks that count
 // the writes of one event.
 qint64 replacements();

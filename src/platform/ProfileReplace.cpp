@@ -3,11 +3,16 @@
 #include "platform/ProfileFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +23,20 @@ std::atomic<qint64> replaced{0};
 
 // As many links as the kernel itself follows before it gives up with ELOOP.
 constexpr int MaxLinks = 40;
+
+// mkstemp's six characters.
+constexpr int TemporarySuffix = 6;
+
+bool isTemporaryName(const char* name, const QByteArray& of) {
+    const auto length = qsizetype(std::strlen(name));
+    if (length != of.size() + 1 + TemporarySuffix ||
+        std::strncmp(name, of.constData(), size_t(of.size())) != 0 || name[of.size()] != '.')
+        return false;
+    for (const char* c = name + of.size() + 1; *c; ++c)
+        if (!((*c >= 'A' && *c <= 'Z') || (*c >= 'a' && *c <= 'z') || (*c >= '0' && *c <= '9')))
+            return false;
+    return true;
+}
 
 } // namespace
 
@@ -79,6 +98,27 @@ bool replaceFile(const QByteArray& target, const QByteArray& bytes) {
 
 qint64 replacements() {
     return replaced.load(std::memory_order_relaxed);
+}
+
+int removeStaleTemporaries(const QString& path) {
+    const QFileInfo info(path);
+    const QByteArray name = QFile::encodeName(info.fileName());
+    if (name.isEmpty()) return 0;
+    DIR* dir = ::opendir(QFile::encodeName(info.path()).constData());
+    if (!dir) return 0;
+    const time_t before = ::time(nullptr) - 60;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isTemporaryName(entry->d_name, name)) continue;
+        // Only what a killed write of ours leaves: our own regular file, not written to for a
+        // minute. A link is looked at, never followed; anything else stays.
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (!S_ISREG(st.st_mode) || st.st_uid != ::geteuid() || st.st_mtime >= before) continue;
+        if (::unlinkat(::dirfd(dir), entry->d_name, 0) == 0) ++removed;
+    }
+    ::closedir(dir);
+    return removed;
 }
 
 } // namespace profile
