@@ -524,6 +524,35 @@ class ProfileTest : public QObject {
         QCOMPARE(leftovers(dir_.path()), QStringList());
         QVERIFY(QFile::remove(a));
     }
+
+    // A file over the bound is left alone: not read, never replaced, reported once.
+    void oversizeFileIsNeitherReadNorReplaced() {
+        QStringList reported;
+        profile::setOversizeReporter([&](const QString& path) { reported << path; });
+        const QString big = file("Big.ini");
+        QByteArray content = "[A]\r\nk=v\r\n;";
+        content += QByteArray(profile::MaxFileSize - content.size(), 'x');
+        QVERIFY(writeBytes(big, content));
+        QCOMPARE(get("A", "k", big), QStringLiteral("v"));
+        // At the bound, a write may change the file but not make it grow past it.
+        QVERIFY(!SetINI("A", "k", "vv", big));
+        QVERIFY(SetINI("A", "k", "w", big));
+        QCOMPARE(QFileInfo(big).size(), profile::MaxFileSize);
+        QCOMPARE(reported, QStringList());
+
+        QVERIFY(QFile(big).resize(profile::MaxFileSize + 1));
+        QCOMPARE(get("A", "k", big), QString());
+        QVERIFY(!SetINI("A", "k", "x", big));
+        QVERIFY(QFile(big).resize(qint64(1) << 30)); // sparse: claims far more than it holds
+        QCOMPARE(get("A", "k", big), QString());
+        QVERIFY(!SetINI("A", "k", "x", big));
+        QCOMPARE(reported, QStringList{big});
+        profile::setOversizeReporter({});
+        QVERIFY(QFile(big).resize(profile::MaxFileSize + 1));
+        QVERIFY(readBytes(big).startsWith("[A]\r\nk=w\r\n;xxx"));
+        QCOMPARE(leftovers(dir_.path()), QStringList());
+        QFile::remove(big);
+    }
 };
 
 QTEST_GUILESS_MAIN(ProfileTest)

@@ -1,9 +1,7 @@
 #include "platform/ProfileFile.h"
 
+#include "platform/ProfileRead.h"
 #include "platform/ProfileReplace.h"
-#include "platform/RegularFile.h"
-
-#include <limits>
 
 namespace profile {
 namespace {
@@ -96,13 +94,10 @@ QString unquote(QStringView v) {
     return v.left(MaxValueLength).toString();
 }
 
-// Files are read whole; no bound on their size yet.
-constexpr qint64 Unbounded = std::numeric_limits<qint64>::max();
-
 } // namespace
 
 QString readString(const QString& section, const QString& key, const QString& path) {
-    return readStringIn(decode(platform::readRegularFile(path, Unbounded).bytes), section, key);
+    return readStringIn(decode(detail::readBounded(path).bytes), section, key);
 }
 
 QString readStringIn(const QString& content, const QString& section, const QString& key) {
@@ -193,8 +188,8 @@ bool writeStrings(const QList<Write>& writes, const QString& path) {
     const std::optional<QByteArray> target = detail::finalTarget(path);
     if (!target) return false;
     // Only a regular file, or none at all, is replaced: never a fifo or a device, and never a
-    // file that could not be read.
-    const platform::FileRead read = platform::readRegularFile(path, Unbounded);
+    // file that could not be read whole.
+    const platform::FileRead read = detail::readBounded(path);
     if (read.state != platform::FileState::Regular && read.state != platform::FileState::Missing)
         return false;
     const QByteArray& bytes = read.bytes;
@@ -204,7 +199,10 @@ bool writeStrings(const QList<Write>& writes, const QString& path) {
     QString content = decode(bytes);
     for (const Write& w : writes)
         content = withValue(content, w.section, w.key, w.value);
-    return detail::replaceFile(*target, (hadBom ? bom : QByteArray()) + content.toUtf8());
+    const QByteArray written = (hadBom ? bom : QByteArray()) + content.toUtf8();
+    // A file that grew past the bound would no longer be read: keep the old one.
+    if (written.size() > MaxFileSize) return false;
+    return detail::replaceFile(*target, written);
 }
 
 } // namespace profile

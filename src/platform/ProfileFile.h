@@ -6,10 +6,16 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace profile {
 
 // Longest value a read returns; longer values are cut.
 inline constexpr int MaxValueLength = 1023;
+
+// Largest profile file read or written, far above any real one: a larger file reads as empty and
+// is never replaced, so nothing in it is lost and no read costs more than this.
+inline constexpr qint64 MaxFileSize = 8 * 1024 * 1024;
 
 // The value of `key` in `section`, or "" when the file, section or key is missing. Only a
 // regular file is read: a fifo, a device or a directory reads as missing.
@@ -20,8 +26,8 @@ QString readStringIn(const QString& content, const QString& section, const QStri
 
 // Writes one value, creating the file, section or key when needed. False when the file
 // could not be replaced (read-only file, missing directory, full disk, not a regular file, a
-// loop of links); the old file is then untouched. A file reached through symbolic links is
-// replaced at the end of the chain, every link kept.
+// loop of links, a file over MaxFileSize before or after); the old file is then untouched. A file
+// reached through symbolic links is replaced at the end of the chain, every link kept.
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& path);
 
@@ -37,6 +43,11 @@ bool writeStrings(const QList<Write>& writes, const QString& path);
 // What a read returns once `value` has been written: one line, blanks and quotes around it
 // dropped, cut to MaxValueLength.
 QString asRead(const QString& value);
+
+// Tells the player about a profile file over MaxFileSize, at most once per path and run. An
+// empty reporter (the default) writes a warning to the log output.
+using OversizeReporter = std::function<void(const QString& path)>;
+void setOversizeReporter(OversizeReporter reporter);
 
 // Removes what killed writes left beside the file: "<file name>.XXXXXX" (mkstemp's six
 // letters and digits), only regular files of this user untouched for a minute, never following
