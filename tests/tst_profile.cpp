@@ -553,6 +553,41 @@ class ProfileTest : public QObject {
         QCOMPARE(leftovers(dir_.path()), QStringList());
         QFile::remove(big);
     }
+
+    // The text of a file is decoded once and reused while the file is unchanged.
+    void fileIsReadAgainOnlyWhenItChanged() {
+        const auto reads = [] { return profile::fileReads(); };
+        QVERIFY(writeBytes(file(), "[A]\r\nk=1\r\n[B]\r\nj=2\r\n"));
+        QVERIFY(setAge(file(), 3600));
+        qint64 before = reads();
+        for (int i = 0; i < 50; ++i) {
+            QCOMPARE(get("A", "k", file()), QStringLiteral("1"));
+            QCOMPARE(get("b", "J", file()), QStringLiteral("2"));
+            QCOMPARE(get("C", "k", file()), QString());
+        }
+        QCOMPARE(reads() - before, 1);
+
+        // Changed in place: same file and size, another time.
+        QVERIFY(writeBytes(file(), "[A]\r\nk=3\r\n[B]\r\nj=2\r\n") && setAge(file(), 3500));
+        QCOMPARE(get("A", "k", file()), QStringLiteral("3"));
+        // Replaced by another file of the same size and time.
+        const QString other = file("Other.ini");
+        QVERIFY(writeBytes(other, "[A]\r\nk=4\r\n[B]\r\nj=2\r\n") && setAge(other, 3500));
+        QVERIFY(::rename(QFile::encodeName(other).constData(),
+                         QFile::encodeName(file()).constData()) == 0);
+        QCOMPARE(get("A", "k", file()), QStringLiteral("4"));
+        // Changed twice within one tick of the file system's clock: the time alone cannot tell
+        // the versions apart, so a file that recent is read at every lookup.
+        QVERIFY(writeBytes(file(), "[A]\r\nk=5\r\n[B]\r\nj=2\r\n") && setAge(file(), 0));
+        QCOMPARE(get("A", "k", file()), QStringLiteral("5"));
+        QVERIFY(writeBytes(file(), "[A]\r\nk=6\r\n[B]\r\nj=2\r\n") && setAge(file(), 0));
+        QCOMPARE(get("A", "k", file()), QStringLiteral("6"));
+        // A write is seen at once, and so is the file gone.
+        QVERIFY(SetINI("A", "k", "7", file()));
+        QCOMPARE(get("A", "k", file()), QStringLiteral("7"));
+        QVERIFY(QFile::remove(file()));
+        QCOMPARE(get("A", "k", file()), QString());
+    }
 };
 
 QTEST_GUILESS_MAIN(ProfileTest)

@@ -97,7 +97,7 @@ QString unquote(QStringView v) {
 } // namespace
 
 QString readString(const QString& section, const QString& key, const QString& path) {
-    return readStringIn(decode(detail::readBounded(path).bytes), section, key);
+    return detail::cachedLookup(path, section, key);
 }
 
 QString readStringIn(const QString& content, const QString& section, const QString& key) {
@@ -202,7 +202,9 @@ bool writeStrings(const QList<Write>& writes, const QString& path) {
     const QByteArray written = (hadBom ? bom : QByteArray()) + content.toUtf8();
     // A file that grew past the bound would no longer be read: keep the old one.
     if (written.size() > MaxFileSize) return false;
-    return detail::replaceFile(*target, written);
+    if (!detail::replaceFile(*target, written)) return false;
+    detail::forget(path);
+    return true;
 }
 
 } // namespace profile

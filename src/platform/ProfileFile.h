@@ -1,7 +1,7 @@
 #pragma once
 // Our emulation of the desktop's profile-file calls: sections in brackets, "key=value" lines.
-// Every call reads the file afresh; a write replaces the file atomically and changes only
-// the line of its key.
+// A lookup sees the file as it is now (a copy of its text is reused only while the file is
+// unchanged); a write replaces the file atomically and changes only the line of its key.
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -57,6 +57,9 @@ int removeStaleTemporaries(const QString& path);
 // How many times this process has replaced a profile file, for tests and benchmarks that count
 // the writes of one event.
 qint64 replacements();
+// How many times this process has read and decoded a profile file for lookups, for tests and
+// benchmarks that check the text kept of a file is reused.
+qint64 fileReads();
 
 // Text of a profile file's bytes: UTF-8 when valid (a byte-order mark dropped), otherwise
 // Windows-1252.
