@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QStringEncoder>
 
 #include <csignal>
 #include <fcntl.h>
@@ -587,6 +588,27 @@ class ProfileTest : public QObject {
         QCOMPARE(get("A", "k", file()), QStringLiteral("7"));
         QVERIFY(QFile::remove(file()));
         QCOMPARE(get("A", "k", file()), QString());
+    }
+
+    // Windows editors save UTF-16 with a byte-order mark; a write stores the same text as UTF-8.
+    void utf16FilesAreReadAndWrittenAsUtf8_data() {
+        QTest::addColumn<int>("encoding");
+        QTest::addColumn<QByteArray>("bom");
+        QTest::newRow("little-endian") << int(QStringEncoder::Utf16LE) << QByteArray("\xFF\xFE");
+        QTest::newRow("big-endian") << int(QStringEncoder::Utf16BE) << QByteArray("\xFE\xFF");
+    }
+    void utf16FilesAreReadAndWrittenAsUtf8() {
+        QFETCH(int, encoding);
+        QFETCH(QByteArray, bom);
+        const QString text = QStringLiteral("[A]\r\nn=Åsa\r\nm=€ 5\r\n");
+        QStringEncoder encoder(static_cast<QStringEncoder::Encoding>(encoding));
+        QVERIFY(writeBytes(file(), bom + QByteArray(encoder(text))));
+        QCOMPARE(get("A", "n", file()), QStringLiteral("Åsa"));
+        QCOMPARE(get("A", "m", file()), QStringLiteral("€ 5"));
+        QVERIFY(SetINI("A", "k", "Öl", file()));
+        QCOMPARE(readBytes(file()), (text + QStringLiteral("k=Öl\r\n")).toUtf8());
+        QCOMPARE(get("A", "n", file()), QStringLiteral("Åsa"));
+        QCOMPARE(get("A", "m", file()), QStringLiteral("€ 5"));
     }
 };
 

@@ -1,4 +1,5 @@
-// The text of a profile file's bytes: ours and most others are UTF-8, old files Windows-1252.
+// The text of a profile file's bytes: Windows editors save UTF-16 with a byte-order mark, ours
+// and most others UTF-8, and old files Windows-1252.
 #include "platform/ProfileFile.h"
 
 #include <QStringDecoder>
@@ -6,7 +7,9 @@
 namespace profile {
 namespace {
 
-const QByteArray Bom("\xEF\xBB\xBF");
+const QByteArray Utf8Bom("\xEF\xBB\xBF");
+const QByteArray Utf16LeBom("\xFF\xFE");
+const QByteArray Utf16BeBom("\xFE\xFF");
 
 // 0x80..0x9F of Windows-1252; the rest of the code page is Latin-1. Unassigned bytes keep
 // their Latin-1 control code, so nothing is lost.
@@ -24,21 +27,39 @@ QString fromCp1252(const QByteArray& bytes) {
     return text;
 }
 
+QString decodeWith(QStringDecoder::Encoding encoding, QByteArrayView body, bool* valid) {
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+    QString text = decoder(body);
+    *valid = !decoder.hasError();
+    return text;
+}
+
 } // namespace
 
+bool hasUtf8Bom(const QByteArray& bytes) {
+    return bytes.startsWith(Utf8Bom) && isUtf8(bytes);
+}
+
 bool isUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(bytes);
-    Q_UNUSED(text);
-    return !decoder.hasError();
+    bool valid = false;
+    decodeWith(QStringDecoder::Utf8, bytes, &valid);
+    return valid;
 }
 
 QString decode(const QByteArray& bytes) {
-    const QByteArrayView body =
-        bytes.startsWith(Bom) ? QByteArrayView(bytes).sliced(Bom.size()) : QByteArrayView(bytes);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(body);
-    return decoder.hasError() ? fromCp1252(bytes) : text;
+    // A UTF-16 byte-order mark decides even when the rest is damaged (an odd byte left over, a
+    // lone surrogate), which then keeps what it can with replacement characters: read as
+    // Windows-1252 the file would begin with "ÿþ" or "þÿ", which no profile file does.
+    bool valid = false;
+    if (bytes.startsWith(Utf16LeBom))
+        return decodeWith(QStringDecoder::Utf16LE, QByteArrayView(bytes).sliced(2), &valid);
+    if (bytes.startsWith(Utf16BeBom))
+        return decodeWith(QStringDecoder::Utf16BE, QByteArrayView(bytes).sliced(2), &valid);
+    const QByteArrayView body = bytes.startsWith(Utf8Bom)
+                                    ? QByteArrayView(bytes).sliced(Utf8Bom.size())
+                                    : QByteArrayView(bytes);
+    QString text = decodeWith(QStringDecoder::Utf8, body, &valid);
+    return valid ? text : fromCp1252(bytes);
 }
 
 } // namespace profile

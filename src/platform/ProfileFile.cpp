@@ -192,14 +192,13 @@ bool writeStrings(const QList<Write>& writes, const QString& path) {
     const platform::FileRead read = detail::readBounded(path);
     if (read.state != platform::FileState::Regular && read.state != platform::FileState::Missing)
         return false;
-    const QByteArray& bytes = read.bytes;
 
-    const QByteArray bom("\xEF\xBB\xBF");
-    const bool hadBom = bytes.startsWith(bom) && isUtf8(bytes);
-    QString content = decode(bytes);
+    // Whatever the file was in, it is written as UTF-8; a UTF-8 byte-order mark is kept.
+    QString content = decode(read.bytes);
     for (const Write& w : writes)
         content = withValue(content, w.section, w.key, w.value);
-    const QByteArray written = (hadBom ? bom : QByteArray()) + content.toUtf8();
+    const QByteArray written =
+        (hasUtf8Bom(read.bytes) ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + content.toUtf8();
     // A file that grew past the bound would no longer be read: keep the old one.
     if (written.size() > MaxFileSize) return false;
     if (!detail::replaceFile(*target, written)) return false;

@@ -61,9 +61,11 @@ qint64 replacements();
 // benchmarks that check the text kept of a file is reused.
 qint64 fileReads();
 
-// Text of a profile file's bytes: UTF-8 when valid (a byte-order mark dropped), otherwise
-// Windows-1252.
+// Text of a profile file's bytes: UTF-16 after its byte-order mark; UTF-8 when valid (a
+// byte-order mark dropped); otherwise Windows-1252.
 QString decode(const QByteArray& bytes);
 bool isUtf8(const QByteArray& bytes);
+// UTF-8 with a byte-order mark, which a write keeps.
+bool hasUtf8Bom(const QByteArray& bytes);
 
 } // namespace profile
