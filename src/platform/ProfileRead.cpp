@@ -55,7 +55,7 @@ void reportOversize(const QString& path) {
     else
         qWarning("%s is over %lld MiB, too large to be a profile file: the game neither reads "
                  "nor changes it.",
-                 qPrintable(path), MaxFileSize / (1024 * 1024));
+                 qPrintable(path), MaxFileSize >> 20);
 }
 
 } // namespace
