@@ -2,8 +2,7 @@
 
 #include "core/TarnIni.h"
 #include "platform/Platform.h"
-
-#include <QFile>
+#include "platform/RegularFile.h"
 
 EventLog::EventLog(const TarnIni& ini, QString logPath, const platform::Clock& clock)
     : ini_(ini), logPath_(std::move(logPath)), clock_(clock) {}
@@ -16,8 +15,6 @@ QString EventLog::line(const QString& text) const {
 
 bool EventLog::AppendLog(const QString& text) const {
     if (!ini_.get(ini::options::WriteLog)) return false;
-    QFile f(logPath_);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
-    const QByteArray bytes = line(text).toUtf8();
-    return f.write(bytes) == bytes.size() && f.flush();
+    // Never a fifo or a device in the log's place: opening one could hold the game forever.
+    return platform::appendToRegularFile(logPath_, line(text).toUtf8());
 }

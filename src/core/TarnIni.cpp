@@ -3,12 +3,28 @@
 #include "core/Profile.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace profile {
 qint64 toNumber(const QString& value) {
-    bool ok = false;
-    const qint64 n = value.trimmed().toLongLong(&ok);
-    return ok ? n : 0;
+    const QString text = value.trimmed();
+    qsizetype i = 0;
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    if (negative || text.startsWith(QLatin1Char('+'))) ++i;
+    if (i == text.size()) return 0;
+    // Counted as a magnitude up to the bound of its sign, where it stays: a counter that reached
+    // the top reads back as the top, not as 0.
+    constexpr quint64 Max = std::numeric_limits<qint64>::max();
+    const quint64 bound = negative ? Max + 1 : Max;
+    quint64 magnitude = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9') return 0;
+        const unsigned digit = c - u'0';
+        magnitude = magnitude > (bound - digit) / 10 ? bound : magnitude * 10 + digit;
+    }
+    if (!negative) return qint64(magnitude);
+    return magnitude == bound ? std::numeric_limits<qint64>::min() : -qint64(magnitude);
 }
 } // namespace profile
 

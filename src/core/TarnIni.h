@@ -90,6 +90,7 @@ inline QString yesNo(bool on) {
     return on ? Yes : No;
 }
 
-// A whole number as stored: blanks around it are allowed; anything else, or nothing, is 0.
+// A whole number as stored: blanks around it are allowed; anything else, or nothing, is 0. A
+// number beyond the range of qint64 reads as its nearest end.
 qint64 toNumber(const QString& value);
 } // namespace profile

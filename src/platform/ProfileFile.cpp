@@ -1,36 +1,10 @@
 #include "platform/ProfileFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QStringDecoder>
-
-#include <atomic>
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "platform/ProfileRead.h"
+#include "platform/ProfileReplace.h"
 
 namespace profile {
 namespace {
-
-const QByteArray Bom("\xEF\xBB\xBF");
-std::atomic<qint64> replaced{0};
-
-// 0x80..0x9F of Windows-1252; the rest of the code page is Latin-1. Unassigned bytes keep
-// their Latin-1 control code, so nothing is lost.
-constexpr char16_t Cp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-QString fromCp1252(const QByteArray& bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        text[i] = (b >= 0x80 && b < 0xA0) ? QChar(Cp1252High[b - 0x80]) : QChar(b);
-    }
-    return text;
-}
 
 bool isBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
@@ -120,86 +94,13 @@ QString unquote(QStringView v) {
     return v.left(MaxValueLength).toString();
 }
 
-QByteArray readAll(const QString& path, bool* exists) {
-    // Plain system calls: every read goes to the file, so this is on every lookup's path.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    *exists = fd >= 0 || errno != ENOENT;
-    if (fd < 0) return {};
-    QByteArray bytes;
-    struct stat st {};
-    // Only a regular file is a profile file: a device or a directory reads as empty.
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        bytes.resize(qsizetype(st.st_size));
-        qsizetype done = 0;
-        while (done < bytes.size()) {
-            const ssize_t r = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
-            if (r < 0 && errno == EINTR) continue;
-            if (r <= 0) break;
-            done += r;
-        }
-        bytes.truncate(done);
-    }
-    ::close(fd);
-    return bytes;
-}
-
-// Writes `bytes` to a new file beside `path` and renames it over `path`, keeping the old
-// file's permission bits. Any failure removes the new file and leaves the old one as it was.
-bool replaceFile(const QString& path, const QByteArray& bytes) {
-    QString target = path;
-    const QFileInfo info(path);
-    if (info.isSymLink()) target = info.symLinkTarget();
-
-    mode_t mode = 0644;
-    struct stat st {};
-    const QByteArray targetName = QFile::encodeName(target);
-    if (::stat(targetName.constData(), &st) == 0) {
-        if (!S_ISREG(st.st_mode)) return false;
-        // A read-only file stays read-only even for a user who could replace it.
-        if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
-        mode = st.st_mode & 07777;
-    } else if (errno != ENOENT) {
-        return false;
-    }
-
-    QByteArray tmpName = targetName + ".XXXXXX";
-    const int fd = ::mkstemp(tmpName.data());
-    if (fd < 0) return false;
-    bool ok = ::fchmod(fd, mode) == 0;
-    for (qsizetype done = 0; ok && done < bytes.size();) {
-        const ssize_t w = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (w < 0 && errno == EINTR) continue;
-        ok = w > 0;
-        done += w;
-    }
-    ok = ok && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(tmpName.constData(), targetName.constData()) == 0;
-    if (!ok) ::unlink(tmpName.constData());
-    if (ok) replaced.fetch_add(1, std::memory_order_relaxed);
-    return ok;
-}
-
 } // namespace
 
-bool isUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(bytes);
-    Q_UNUSED(text);
-    return !decoder.hasError();
-}
-
-QString decode(const QByteArray& bytes) {
-    const QByteArrayView body =
-        bytes.startsWith(Bom) ? QByteArrayView(bytes).sliced(Bom.size()) : QByteArrayView(bytes);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(body);
-    return decoder.hasError() ? fromCp1252(bytes) : text;
-}
-
 QString readString(const QString& section, const QString& key, const QString& path) {
-    bool exists = false;
-    const QString content = decode(readAll(path, &exists));
+    return detail::cachedLookup(path, section, key);
+}
+
+QString readStringIn(const QString& content, const QString& section, const QString& key) {
     bool inSection = false, sectionSeen = false;
     QString value;
     forEachLine(content, [&](const Line& line) {
@@ -278,25 +179,31 @@ QString asRead(const QString& value) {
     return unquote(trimBlanks(flat));
 }
 
-qint64 replacements() {
-    return replaced.load(std::memory_order_relaxed);
-}
-
 bool writeString(const QString& section, const QString& key, const QString& value,
                  const QString& path) {
     return writeStrings({{section, key, value}}, path);
 }
 
 bool writeStrings(const QList<Write>& writes, const QString& path) {
-    bool exists = false;
-    const QByteArray bytes = readAll(path, &exists);
-    if (exists && bytes.isEmpty() && !QFileInfo(path).isReadable()) return false;
+    const std::optional<QByteArray> target = detail::finalTarget(path);
+    if (!target) return false;
+    // Only a regular file, or none at all, is replaced: never a fifo or a device, and never a
+    // file that could not be read whole.
+    const platform::FileRead read = detail::readBounded(path);
+    if (read.state != platform::FileState::Regular && read.state != platform::FileState::Missing)
+        return false;
 
-    const bool hadBom = bytes.startsWith(Bom) && isUtf8(bytes);
-    QString content = decode(bytes);
+    // Whatever the file was in, it is written as UTF-8; a UTF-8 byte-order mark is kept.
+    QString content = decode(read.bytes);
     for (const Write& w : writes)
         content = withValue(content, w.section, w.key, w.value);
-    return replaceFile(path, (hadBom ? Bom : QByteArray()) + content.toUtf8());
+    const QByteArray written =
+        (hasUtf8Bom(read.bytes) ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + content.toUtf8();
+    // A file that grew past the bound would no longer be read: keep the old one.
+    if (written.size() > MaxFileSize) return false;
+    if (!detail::replaceFile(*target, written)) return false;
+    detail::forget(path);
+    return true;
 }
 
 } // namespace profile

@@ -10,6 +10,11 @@
 namespace platform {
 namespace {
 
+FileStamp stampOf(const struct stat& st) {
+    return {quint64(st.st_dev), quint64(st.st_ino), qint64(st.st_size),
+            qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
+}
+
 // Opens without blocking (a fifo with no writer would hold open() forever) and keeps the
 // descriptor only for a regular file.
 int openRegular(const QString& path, int flags, FileState* state, struct stat* st) {
@@ -39,6 +44,7 @@ FileRead readRegularFile(const QString& path, qint64 maxBytes) {
     struct stat st {};
     const int fd = openRegular(path, O_RDONLY, &r.state, &st);
     if (fd < 0) return r;
+    r.stamp = stampOf(st);
     if (st.st_size > maxBytes) {
         r.state = FileState::TooLarge;
         ::close(fd);
@@ -82,6 +88,12 @@ FileState fileState(const QString& path) {
     if (::stat(QFile::encodeName(path).constData(), &st) != 0)
         return errno == ENOENT ? FileState::Missing : FileState::Unreadable;
     return S_ISREG(st.st_mode) ? FileState::Regular : FileState::NotRegular;
+}
+
+std::optional<FileStamp> regularFileStamp(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return {};
+    return stampOf(st);
 }
 
 } // namespace platform

@@ -11,9 +11,20 @@ namespace platform {
 
 enum class FileState { Regular, Missing, NotRegular, TooLarge, Unreadable };
 
+// Tells one version of a file from another without reading it: which file it is, its size and
+// when it last changed.
+struct FileStamp {
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0; // since the epoch
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
 struct FileRead {
     FileState state = FileState::Missing;
     QByteArray bytes; // the whole file when Regular
+    FileStamp stamp;  // of the file opened, taken before reading it (Regular or TooLarge)
 };
 
 // Reads the whole file when it is a regular file of at most maxBytes.
@@ -25,5 +36,8 @@ bool appendToRegularFile(const QString& path, const QByteArray& bytes);
 
 // What lies at the path, following links, without opening it.
 FileState fileState(const QString& path);
+
+// The stamp of the regular file at the path, following links, without opening it.
+std::optional<FileStamp> regularFileStamp(const QString& path);
 
 } // namespace platform
