@@ -1,6 +1,7 @@
 // Languages: locating the selected language file, what the shipped files say, the captions
 // and tooltips a language change writes, and writing them into controls.
 #include "TestProgram.h"
+#include "core/BuiltIn.h"
 #include "core/LanguageKeys.h"
 #include "core/Profile.h"
 #include "platform/ProfileFile.h"
@@ -120,6 +121,39 @@ class LanguageTest : public QObject {
         QCOMPARE(language::locateLanguageFile(t.program->dir, t.program->ini), t.path(expected));
     }
 
+    void builtInEnglishFillsWhatALanguageLacks() {
+        TestProgram t;
+        QCOMPARE(t.program->text(QStringLiteral("d2")), QStringLiteral("Total")); // none selected
+        // A damaged English.lan is no worse than a missing one.
+        QVERIFY(writeBytes(t.path("English.lan"), "\x01\x02 not a language file"));
+        language::useSelectedLanguage(*t.program);
+        QCOMPARE(t.program->text(QStringLiteral("c20")), QStringLiteral("Yatzy"));
+        // A language that lacks a key, or leaves it empty, shows the English text for it alone.
+        QVERIFY(writeBytes(t.path("Own.lan"), "[Language]\r\nd1=Hej!\r\nd2=\r\n"));
+        t.program->languageFile = t.path("Own.lan");
+        QCOMPARE(t.program->text(QStringLiteral("d1")), QStringLiteral("Hej!"));
+        QCOMPARE(t.program->text(QStringLiteral("d2")), QStringLiteral("Total"));
+        QCOMPARE(t.program->text(QStringLiteral("d3")), QStringLiteral("Does not fit!"));
+        QCOMPARE(t.program->text(QStringLiteral("x99")), QString());
+        QCOMPARE(builtin::englishText(QStringLiteral("s24")), QStringLiteral("Roll"));
+    }
+
+    void missingProfileIsLaidDownFromTheBuiltInDefault() {
+        TestProgram t;
+        builtin::prepareProgramDirectory(*t.program);
+        QCOMPARE(readBytes(t.ini()), readBytes(shipped("Tarn.ini")));
+        QCOMPARE(t.program->ini.get(ini::language::name, 2), QStringLiteral("Svenska"));
+        QVERIFY(!t.program->ini.get(ini::internet::send).isEmpty());
+        // An existing profile is the player's, and anything else in its place stays as it is.
+        QVERIFY(writeBytes(t.ini(), "[Session]\r\ntotal=3\r\n"));
+        builtin::prepareProgramDirectory(*t.program);
+        QCOMPARE(readBytes(t.ini()), QByteArray("[Session]\r\ntotal=3\r\n"));
+        QVERIFY(QFile::remove(t.ini()));
+        QVERIFY(QDir(t.program->dir).mkdir("Tarn.ini"));
+        builtin::prepareProgramDirectory(*t.program);
+        QVERIFY(QFileInfo(t.ini()).isDir());
+    }
+
     void freshProgramDirectoryUsesShippedRegistry() {
         TestProgram t;
         for (const char* f : {"Tarn.ini", "English.lan", "Swedish.lan"})
@@ -139,12 +173,12 @@ class LanguageTest : public QObject {
         QCOMPARE(readBytes(t.ini()), before);
     }
 
-    void nothingToFallBackOnGivesEmptyTexts() {
+    void noLanguageFileAtAllFallsBackOnTheBuiltInTexts() {
         TestProgram t;
         QVERIFY(writeBytes(t.ini(), "[Language]\r\nantal=x\r\nselected=\xff\r\n"));
         language::useSelectedLanguage(*t.program);
         QCOMPARE(t.program->languageFile, t.path(QStringLiteral("English.lan")));
-        QCOMPARE(t.program->text(QStringLiteral("d1")), QString());
+        QCOMPARE(t.program->text(QStringLiteral("d1")), QStringLiteral("Welcome!"));
         QCOMPARE(language::international(t.program->languageFile), QString());
         QCOMPARE(language::selectedLanguageName(t.program->ini), QString());
         QVERIFY(!QFile::exists(t.program->languageFile));

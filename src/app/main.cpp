@@ -1,9 +1,12 @@
 #include "app/Wiring.h"
+#include "core/BuiltIn.h"
 #include "core/Program.h"
+#include "platform/ProfileFile.h"
 #include "platform/qt/QtPlatform.h"
 #include "windows/main/MainWindow.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,6 +23,18 @@ int main(int argc, char* argv[]) {
         std::_Exit(0);
     };
 
+    // Shown from the event loop, never from inside the read that found the file too large.
+    profile::setOversizeReporter([&desktop](const QString& path) {
+        QTimer::singleShot(0, [&desktop, path] {
+            desktop.boxes.message(nullptr,
+                                  QStringLiteral("%1 is too large to be the game's profile file. "
+                                                 "The game leaves it as it is and plays with its "
+                                                 "default settings.")
+                                      .arg(path),
+                                  QStringLiteral("Tarnwick 2000"), platform::BoxIcon::Warning);
+        });
+    });
+    builtin::prepareProgramDirectory(program);
     Wiring windows(program);
     windows.main().load();
     windows.main().show();

@@ -27,7 +27,8 @@ struct Program {
     QString file(const QString& name) const { return dir + QLatin1Char('/') + name; }
     QString iniPath() const { return ini.path(); }
 
-    // The text of a language key in the selected language; "" when missing.
+    // The text of a language key in the selected language; the built-in English text where the
+    // language has none, and "" for a key the program does not have.
     QString text(const QString& key) const;
     QString text(text::Key key) const { return text(key.name()); }
 
