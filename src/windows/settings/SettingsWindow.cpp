@@ -15,7 +15,6 @@
 #include <QProxyStyle>
 #include <QPushButton>
 
-
 using namespace settingsLayout;
 
 namespace {
