@@ -59,8 +59,11 @@ QtSound::QtSound() : effect_(std::make_unique<QSoundEffect>()) {}
 QtSound::~QtSound() = default;
 
 bool QtSound::play(const QString& wavePath, bool wait) {
-    const int length = waveDurationMs(wavePath);
-    if (length < 0) return false;
+    // Qt's wave loader believes the header (a data size past the end hangs it for good), so it
+    // gets only files our check passed, and a waiting play lasts at most a few seconds.
+    const std::optional<WaveInfo> info = readWaveInfo(wavePath);
+    if (!info) return false;
+    const int length = info->waitMs();
     // A new sound cuts off the one playing, as the desktop's own sound call does.
     effect_->stop();
     effect_->setSource(QUrl::fromLocalFile(wavePath));
