@@ -26,7 +26,8 @@ class Boxes {
                           const QString& defaultText = {}) = 0;
 };
 
-// Wave sounds. `wait` blocks until the sound has ended, but never longer than its length.
+// Wave sounds. `wait` blocks until the sound has ended, but never longer than its length nor
+// than a few seconds. A file that is not a wave we can play answers false at once.
 class Sound {
   public:
     virtual ~Sound() = default;

@@ -1,15 +1,16 @@
 #include "platform/qt/QtPlatform.h"
 
-#include "platform/WaveFile.h"
-
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QBuffer>
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLocale>
+#include <QMediaDevices>
 #include <QMessageBox>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QSysInfo>
 #include <QTimer>
 #include <QUrl>
@@ -55,22 +56,45 @@ QString QtBoxes::input(QWidget* parent, const QString& prompt, const QString& ti
     return ok ? text : QString();
 }
 
-QtSound::QtSound() : effect_(std::make_unique<QSoundEffect>()) {}
-QtSound::~QtSound() = default;
+QtSound::QtSound(int maxWaitMs) : maxWaitMs_(maxWaitMs) {}
+
+QtSound::~QtSound() {
+    stop();
+}
+
+void QtSound::stop() {
+    if (sink_) sink_->stop();
+    sink_.reset();
+    samples_.reset();
+}
 
 bool QtSound::play(const QString& wavePath, bool wait) {
-    const int length = waveDurationMs(wavePath);
-    if (length < 0) return false;
+    // One read: what plays is what was checked, even if the file changes meanwhile.
+    std::optional<Wave> wave = readWave(wavePath);
+    if (!wave) return false;
     // A new sound cuts off the one playing, as the desktop's own sound call does.
-    effect_->stop();
-    effect_->setSource(QUrl::fromLocalFile(wavePath));
-    effect_->play();
+    stop();
+    const WaveInfo& info = wave->info;
+    // Without an audio device there is nothing to start (and Qt would warn at every sound).
+    if (info.dataBytes > 0 && !QMediaDevices::defaultAudioOutput().isNull()) {
+        QAudioFormat format;
+        format.setSampleRate(info.sampleRate);
+        format.setChannelCount(info.channels);
+        format.setSampleFormat(info.bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+        samples_ = std::make_unique<QBuffer>();
+        samples_->setData(std::move(wave->samples));
+        samples_->open(QIODevice::ReadOnly);
+        // A new sink each time, so a sound goes to the output that is the default now.
+        sink_ = std::make_unique<QAudioSink>(format);
+        sink_->start(samples_.get());
+    }
+    const int length = qMin(info.waitMs(), maxWaitMs_);
     if (wait && length > 0) {
-        // The wait lasts the sound's own length. The effect's end report cannot be trusted:
-        // without an audio device it never comes, and with one it may come long before the end
-        // (as the last buffer is queued) or not at all when a file is played twice in a row. Our
-        // sounds end in a faded tail, so a late start that the next sound cuts off loses nothing
-        // audible. Input is held back meanwhile, as a blocking call would.
+        // The wait lasts the sound's own length. The sink's state is no guide to the end:
+        // without an audio device it never plays, and with one it turns idle as the last
+        // buffer is handed over, before it is heard. Our sounds end in a faded tail, so a late
+        // start that the next sound cuts off loses nothing audible. Input is held back
+        // meanwhile, as a blocking call would.
         QEventLoop loop;
         QTimer::singleShot(length, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);

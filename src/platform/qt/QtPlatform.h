@@ -1,12 +1,14 @@
 #pragma once
-// The real platform: Qt message boxes, QSoundEffect, QDesktopServices, the primary screen,
+// The real platform: Qt message boxes, QAudioSink, QDesktopServices, the primary screen,
 // the system clock and locale, and a Mersenne Twister.
 #include "platform/Platform.h"
+#include "platform/WaveFile.h"
 
 #include <memory>
 #include <random>
 
-class QSoundEffect;
+class QAudioSink;
+class QBuffer;
 
 namespace platform {
 
@@ -19,14 +21,21 @@ class QtBoxes : public Boxes {
                   const QString& defaultText) override;
 };
 
+// Plays the samples our own wave check passed, from memory: Qt's wave loader never sees a file,
+// so a damaged one cannot hang it, and a file swapped after the check is not what plays.
 class QtSound : public Sound {
   public:
-    QtSound();
+    // A waiting play lasts the sound's length, but at most maxWaitMs.
+    explicit QtSound(int maxWaitMs = MaxWaveWaitMs);
     ~QtSound() override;
     bool play(const QString& wavePath, bool wait) override;
 
   private:
-    std::unique_ptr<QSoundEffect> effect_;
+    void stop();
+
+    int maxWaitMs_;
+    std::unique_ptr<QBuffer> samples_;
+    std::unique_ptr<QAudioSink> sink_; // reads samples_, so it goes first
 };
 
 class QtShell : public Shell {
