@@ -12,8 +12,8 @@ namespace profile {
 namespace {
 
 // A change time is only as fine as the file system's clock tick (two seconds on FAT), so a later
-// change within the same tick may leave the stamp as it was. A file read this soon after its last
-// change is not kept: the next lookup reads it again.
+// change within the same tick may leave the stamp as it was. Until its file's last change is
+// this old, a copy is checked against the file's bytes at each lookup.
 constexpr qint64 SettleNs = 2'000'000'000;
 
 // Tarn.ini and the language files in use; more paths than this start the copies afresh.
@@ -23,6 +23,8 @@ constexpr qsizetype MaxAnswers = 4096;
 
 struct Copy {
     platform::FileStamp stamp;
+    bool settled = false; // the stamp alone tells whether the file changed
+    size_t bytesHash = 0;
     QString text;
     // Lookups already answered from text, by section and key as asked.
     QHash<std::pair<QString, QString>, QString> answers;
@@ -79,17 +81,28 @@ platform::FileRead readBounded(const QString& path) {
 QString cachedLookup(const QString& path, const QString& section, const QString& key) {
     QHash<QString, Copy>& kept = copies();
     auto copy = kept.find(path);
-    if (copy == kept.end() || platform::regularFileStamp(path) != std::optional(copy->stamp)) {
-        // The old copy goes before the file is read, so that at most one is held.
-        if (copy != kept.end()) kept.erase(copy);
+    // Each copy that goes, goes before a new text is decoded, so that at most one is held.
+    if (copy != kept.end() && platform::regularFileStamp(path) != std::optional(copy->stamp)) {
+        kept.erase(copy);
+        copy = kept.end();
+    }
+    if (copy == kept.end() || !copy->settled) {
         const qint64 started = nowNs();
         const platform::FileRead read = readBounded(path);
-        if (read.state != platform::FileState::Regular) return {};
-        ++decodedReads;
-        if (started - read.stamp.modifiedNs <= SettleNs)
-            return readStringIn(decode(read.bytes), section, key);
-        if (kept.size() >= MaxFiles) kept.clear();
-        copy = kept.insert(path, {read.stamp, decode(read.bytes), {}});
+        const bool regular = read.state == platform::FileState::Regular;
+        const size_t hash = qHash(read.bytes, QHashSeed::globalSeed());
+        if (copy != kept.end() &&
+            (!regular || read.stamp != copy->stamp || hash != copy->bytesHash)) {
+            kept.erase(copy);
+            copy = kept.end();
+        }
+        if (!regular) return {};
+        if (copy == kept.end()) {
+            ++decodedReads;
+            if (kept.size() >= MaxFiles) kept.clear();
+            copy = kept.insert(path, {read.stamp, false, hash, decode(read.bytes), {}});
+        }
+        copy->settled = started - read.stamp.modifiedNs > SettleNs;
     }
     const std::pair<QString, QString> asked(section, key);
     if (const auto answer = copy->answers.constFind(asked); answer != copy->answers.cend())
