@@ -87,6 +87,22 @@ Parsed parse(QStringView line) {
     return {Kind::Key, trimBlanks(t.left(eq)), trimBlanks(t.mid(eq + 1))};
 }
 
+// Whether only blanks stand before position `i` on its line.
+bool startsLine(QStringView content, qsizetype i) {
+    while (i > 0 && isBlank(content[i - 1]))
+        --i;
+    return i == 0 || content[i - 1] == QLatin1Char('\r') || content[i - 1] == QLatin1Char('\n');
+}
+
+// The text from position `i` to the end of its line.
+QStringView restOfLine(QStringView content, qsizetype i) {
+    qsizetype end = i;
+    while (end < content.size() && content[end] != QLatin1Char('\r') &&
+           content[end] != QLatin1Char('\n'))
+        ++end;
+    return content.sliced(i, end - i);
+}
+
 QString unquote(QStringView v) {
     if (v.size() >= 2 && (v[0] == QLatin1Char('"') || v[0] == QLatin1Char('\'')) &&
         v.back() == v[0])
@@ -101,22 +117,27 @@ QString readString(const QString& section, const QString& key, const QString& pa
 }
 
 QString readStringIn(const QString& content, const QString& section, const QString& key) {
-    bool inSection = false, sectionSeen = false;
-    QString value;
-    forEachLine(content, [&](const Line& line) {
-        const Parsed p = parse(line.text);
-        if (p.kind == Kind::Section) {
-            // Only the first section of a name is searched.
-            if (inSection) return false;
-            inSection = !sectionSeen && sameName(p.name, section);
-            sectionSeen = sectionSeen || inSection;
-        } else if (p.kind == Kind::Key && inSection && sameName(p.name, key)) {
-            value = unquote(p.value);
-            return false;
-        }
-        return true;
-    });
-    return value;
+    const QStringView text(content);
+    // The section's line is found by its bracket, which skips the lines of the sections before
+    // it far faster than parsing them: a lookup in a missing section crosses the whole file.
+    for (qsizetype at = 0;;) {
+        const qsizetype bracket = text.indexOf(QLatin1Char('['), at);
+        if (bracket < 0) return {};
+        at = bracket + 1;
+        if (!startsLine(text, bracket)) continue;
+        const QStringView line = restOfLine(text, bracket);
+        at = bracket + line.size();
+        if (!sameName(parse(line).name, section)) continue;
+        // Only the first section of a name is searched, up to the next section.
+        QString value;
+        forEachLine(text.sliced(at), [&](const Line& l) {
+            const Parsed p = parse(l.text);
+            const bool found = p.kind == Kind::Key && sameName(p.name, key);
+            if (found) value = unquote(p.value);
+            return !found && p.kind != Kind::Section;
+        });
+        return value;
+    }
 }
 
 namespace {
