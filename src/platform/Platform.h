@@ -34,18 +34,20 @@ class Sound {
     virtual bool play(const QString& wavePath, bool wait) = 0;
 };
 
-// Opening an address or a local file with the desktop's default program.
+// Opening a web address or one of the program's own files with the desktop's default program,
+// never through a command line. See desktopUrl for what is opened at all.
 class Shell {
   public:
     virtual ~Shell() = default;
     virtual bool open(const QString& addressOrPath) = 0;
 };
 
-// The desktop: its work area (the screen less panels), and a notice when it changes.
+// The desktop: the work area (the screen less its panels) of the screen `window` is on, or of
+// the primary screen without a window, and a notice when the work area or the screens change.
 class Desktop : public QObject {
     Q_OBJECT
   public:
-    virtual QRect workArea() const = 0;
+    virtual QRect workArea(const QWidget* window = nullptr) const = 0;
     virtual QString systemName() const = 0;
   signals:
     void displayChanged();

@@ -51,7 +51,7 @@ class ScriptedShell : public Shell {
 class ScriptedDesktop : public Desktop {
     Q_OBJECT
   public:
-    QRect workArea() const override { return area; }
+    QRect workArea(const QWidget* = nullptr) const override { return area; }
     QString systemName() const override { return system; }
     void change(const QRect& newArea) {
         area = newArea;

@@ -1,5 +1,7 @@
 #include "platform/qt/QtPlatform.h"
 
+#include "platform/DesktopUrl.h"
+
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
@@ -14,6 +16,7 @@
 #include <QSysInfo>
 #include <QTimer>
 #include <QUrl>
+#include <QWidget>
 
 namespace platform {
 
@@ -103,15 +106,15 @@ bool QtSound::play(const QString& wavePath, bool wait) {
 }
 
 bool QtShell::open(const QString& addressOrPath) {
-    const QUrl url = addressOrPath.contains(QLatin1String("://"))
-                         ? QUrl(addressOrPath)
-                         : QUrl::fromLocalFile(addressOrPath);
-    return QDesktopServices::openUrl(url);
+    // Qt hands the URL to the desktop's opener as one argument: no shell parses it.
+    const QUrl url = desktopUrl(addressOrPath);
+    return url.isValid() && QDesktopServices::openUrl(url);
 }
 
 QtDesktop::QtDesktop() {
     auto watch = [this](QScreen* screen) {
         connect(screen, &QScreen::availableGeometryChanged, this, &Desktop::displayChanged);
+        connect(screen, &QScreen::geometryChanged, this, &Desktop::displayChanged);
     };
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         for (QScreen* s : app->screens())
@@ -120,12 +123,16 @@ QtDesktop::QtDesktop() {
             watch(s);
             emit displayChanged();
         });
+        // Queued: while the signal is sent the screen is still in the list.
+        connect(app, &QGuiApplication::screenRemoved, this, &Desktop::displayChanged,
+                Qt::QueuedConnection);
         connect(app, &QGuiApplication::primaryScreenChanged, this, &Desktop::displayChanged);
     }
 }
 
-QRect QtDesktop::workArea() const {
-    const QScreen* screen = QGuiApplication::primaryScreen();
+QRect QtDesktop::workArea(const QWidget* window) const {
+    const QScreen* screen = window ? window->screen() : nullptr;
+    if (!screen) screen = QGuiApplication::primaryScreen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
 }
 

@@ -47,7 +47,7 @@ class QtDesktop : public Desktop {
     Q_OBJECT
   public:
     QtDesktop();
-    QRect workArea() const override;
+    QRect workArea(const QWidget* window) const override;
     QString systemName() const override;
 };
 
