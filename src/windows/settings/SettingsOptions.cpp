@@ -1,11 +1,13 @@
 // The settings window's options, its language list and its buttons.
 #include "windows/settings/SettingsOptions.h"
 #include "core/Program.h"
+#include "rules/desktop/WebLinks.h"
 #include "rules/language/LanTexts.h"
 #include "rules/language/LanguageFile.h"
 #include "rules/scores/HighscoreStore.h"
 #include "rules/users/UserList.h"
 #include "ui/ClickLabel.h"
+#include "ui/WebVisit.h"
 #include "windows/settings/SettingsWindow.h"
 
 #include <QCheckBox>
@@ -72,14 +74,8 @@ void frmSettings::List1Click(int index) {
 }
 
 void frmSettings::Label1Click() {
-    const TarnIni& ini = program_.ini;
-    if (ini.get(ini::options::WarnHomepage) &&
-        !program_.platform.boxes.askYesNo(this, program_.text(text::VisitHomepage) + "?",
-                                          program_.text(text::ConfirmTitle), true))
-        return;
-    program_.log.AppendLog(QStringLiteral("Visit homepage (Signup)"));
-    program_.platform.shell.open(ini.get(ini::internet::signup) + QStringLiteral("?lan=") +
-                                 language::international(program_.languageFile));
+    // The sign-up page, without the beep the main window's links give.
+    weblink::visit(program_, this, desktop::Signup);
 }
 
 void frmSettings::Command3Click() {
