@@ -95,10 +95,12 @@ class SessionTest : public QObject {
         QVERIFY(g.find<QLabel>("Topp01")->font().bold());
         g.click("Topp01");
         QCOMPARE(g.main->selectedPlace(), 1);
-        // Asked for the name once, and told the score once.
-        QCOMPARE(g.boxes().shown.size(), 2);
+        // Asked for the name once, told the score once, and offered the entry for sending
+        // (the script answers No).
+        QCOMPARE(g.boxes().shown.size(), 3);
         QCOMPARE(g.boxes().shown[0].kind, platform::RecordedBox::Input);
         QCOMPARE(g.boxes().shown[1].prompt, "Game over! 606 p");
+        QCOMPARE(g.boxes().shown[2].kind, platform::RecordedBox::YesNo);
 
         // The next game starts from nothing.
         const GameState& next = g.main->game();

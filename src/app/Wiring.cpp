@@ -6,11 +6,22 @@
 #include "windows/menu/MenuWindow.h"
 #include "windows/settings/SettingsWindow.h"
 
+#include <QMenu>
+
 Wiring::Wiring(Program& program)
-    : program_(program), main_(std::make_unique<Main>(program)), menu_(new frmMeny(main_.get())) {
-    connect(main_.get(), &Main::settingsNeeded, this, &Wiring::loadSettings);
-    connect(main_.get(), &Main::settingsRequested, this, &Wiring::openSettings);
-    connect(main_.get(), &Main::settingsOutdated, this, &Wiring::unloadSettings);
+    : program_(program), main_(std::make_unique<Main>(program)),
+      menu_(new frmMeny(program, main_.get())) {
+    Main* m = main_.get();
+    connect(m, &Main::settingsNeeded, this, &Wiring::loadSettings);
+    connect(m, &Main::settingsRequested, this, &Wiring::openSettings);
+    connect(m, &Main::settingsOutdated, this, &Wiring::unloadSettings);
+    connect(m, &Main::programMenuRequested, menu_,
+            [this](const QPoint& at) { menu_->xx_meny()->popup(at); });
+    connect(m, &Main::webMenuRequested, menu_,
+            [this](const QPoint& at) { menu_->xx_webmenu()->popup(at); });
+    connect(menu_, &frmMeny::textInputToggled, m,
+            [this] { menu_->setTextInputShown(main_->toggleTextInput()); });
+    connect(menu_, &frmMeny::pageBeepWanted, m, &Main::pageBeep);
 }
 
 Wiring::~Wiring() = default;
@@ -58,5 +69,6 @@ void Wiring::load(const QString& mode) {
     connect(s, &frmSettings::alarmChanged, m, &Main::setAlarm);
     connect(s, &frmSettings::userChanged, m, &Main::showUser);
     connect(s, &frmSettings::listCleared, m, &Main::clearTopList);
+    connect(s, &frmSettings::userReady, m, &Main::userReady);
     s->load();
 }

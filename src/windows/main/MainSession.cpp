@@ -122,10 +122,6 @@ void Main::Command2Click() {
     Say(text1_->text());
 }
 
-void Main::ToppClick(int place) {
-    selectedPlace_ = place;
-}
-
 void Main::sayTotalAgain() {
     display_->sayTimer()->start();
 }

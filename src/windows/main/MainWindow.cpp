@@ -36,6 +36,8 @@ Main::Main(Program& program, QWidget* parent)
     setFont(fonts::sansSerif());
     artwork_ = resources::background();
     buildControls();
+    connect(&program_.platform.desktop, &platform::Desktop::displayChanged, this,
+            &Main::displayChanged);
 }
 
 Main::~Main() = default;
@@ -73,12 +75,16 @@ void Main::buildTitleBar() {
     titellist_ = add<QLabel>(QStringLiteral("Titellist"), Titellist.px());
     caption(titellist_, QStringLiteral("Tarnwick 2000"), fonts::verdana(9.75, true),
             Qt::AlignCenter);
-    add<ClickLabel>(QStringLiteral("Logo"), Logo.px());
+    titellist_->installEventFilter(this);
+    auto* logo = add<ClickLabel>(QStringLiteral("Logo"), Logo.px());
+    connect(logo, &ClickLabel::clicked, this,
+            [this] { emit programMenuRequested(QCursor::pos()); });
     showTime_ = add<ClickLabel>(QStringLiteral("ShowTime"), ShowTime.px());
     showTime_->setAlignment(Qt::AlignCenter);
     connect(showTime_, &ClickLabel::clicked, this,
             [this] { emit settingsRequested(QStringLiteral("alarm")); });
-    add<ClickLabel>(QStringLiteral("lblHelp"), lblHelp.px());
+    auto* help = add<ClickLabel>(QStringLiteral("lblHelp"), lblHelp.px());
+    connect(help, &ClickLabel::clicked, this, &Main::lblHelpClick);
     auto* lblSett = add<ClickLabel>(QStringLiteral("lblSett"), layout::lblSett.px());
     caption(lblSett, QStringLiteral("Settings"), fonts::verdana(9.75, true), Qt::AlignCenter);
     connect(lblSett, &ClickLabel::clicked, this,
@@ -158,6 +164,8 @@ void Main::buildBoard() {
     connect(soundPic_, &ClickLabel::clicked, this, &Main::SoundPicClick);
     auto* homepage = add<ClickLabel>(QStringLiteral("Homepage"), layout::Homepage.px());
     caption(homepage, QStringLiteral("www"), fonts::verdana(8.25, true), Qt::AlignCenter);
+    connect(homepage, &ClickLabel::clicked, this,
+            [this] { emit webMenuRequested(QCursor::pos()); });
 }
 
 void Main::buildScoreboard() {
@@ -200,6 +208,8 @@ void Main::buildTimers() {
     timerEnd_ = timer("TimerEnd", 1500, &Main::TimerEndTick);
     timerEnd_->setSingleShot(true);
     timer3_ = timer("Timer3", 1800, &Main::Timer3Tick);
+    timerUser_ = timer("TimerUser", 1500, &Main::TimerUserTick);
+    timerSending_ = timer("TimerSending", 1000, &Main::TimerSendingTick);
 
     display_ = new MessageDisplay(this);
     // Everything the display says passes here, the delayed total included.
@@ -232,6 +242,8 @@ void Main::load() {
             text1_->hide();
             command1_->hide();
         }
+
+        ScreenKoll();
 
         for (ClickLabel* t : topp_)
             t->clear();

@@ -64,6 +64,20 @@ class Main : public QWidget {
     void TimerIndikTick();
     void TimerPlayTick();
     void Timer3Tick();
+    void TimerUserTick();
+    void TimerSendingTick();
+
+    // The desktop: placing the window on the work area, and a change of the work area.
+    void ScreenKoll();
+    void displayChanged();
+    // On-line submission of the selected top-10 place.
+    void SendX();
+    // The settings window closed with a named user: a submission waiting for one goes on.
+    void userReady();
+    // The menu's "Show text input": shows or hides Text1 and its button; answers whether shown.
+    bool toggleTextInput();
+    // The beep of a web page opened without a question, under the sound switch.
+    void pageBeep();
 
     // What the settings window changed.
     void setSoundSwitch(bool on);
@@ -84,8 +98,12 @@ class Main : public QWidget {
     void settingsRequested(const QString& mode);
     // The sound switch changed here: an open settings window would show the old state.
     void settingsOutdated();
+    // The logo or the homepage link was clicked: its pop-up menu, at `at` on the screen.
+    void programMenuRequested(const QPoint& at);
+    void webMenuRequested(const QPoint& at);
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -99,6 +117,9 @@ class Main : public QWidget {
     void buildTimers();
     void failurePath(const RuntimeFailure& failure, const QString& place);
     void loadBackgroundPicture();
+    bool titleMouse(QMouseEvent* event);
+    void lblHelpClick();
+    QString submission() const;
     bool confirm(const ini::SwitchKey& warning, text::Key prompt);
 
     // Steps of the game, named as in the design.
@@ -139,6 +160,13 @@ class Main : public QWidget {
     bool alarmArmed_ = false;
     QString alarmTime_;
     int selectedPlace_ = 0;
+    // A submission waits for the player to choose a user in the settings window.
+    bool waitingForUser_ = false;
+    // The address TimerSending opens.
+    QString sendAddress_;
+    // The window is being dragged by its title, held at `grab_` within it.
+    bool titleDrag_ = false;
+    QPoint grab_;
 
     ClickLabel* roll_ = nullptr;
     ClickLabel* undo_ = nullptr;
@@ -164,6 +192,8 @@ class Main : public QWidget {
     QTimer* timerEnd_ = nullptr;
     QTimer* timerPlay_ = nullptr;
     QTimer* timer3_ = nullptr;
+    QTimer* timerUser_ = nullptr;
+    QTimer* timerSending_ = nullptr;
 
     // The drag across the dice: started by a press on the window background.
     bool pickDrag_ = false;
