@@ -2,6 +2,7 @@
 // menus with their web pages and local files, and sending a top-10 entry through the browser.
 // Nothing here opens a real browser: the scripted shell records what would be opened.
 #include "TestSupport.h"
+#include "core/Profile.h"
 #include "platform/DesktopUrl.h"
 #include "rules/desktop/Placement.h"
 #include "windows/menu/MenuWindow.h"
@@ -273,6 +274,9 @@ class DesktopTest : public QObject {
                                          "&points=1000&key=1-119893711&lan=Testish"
                                          "&screen=800x600&os=N/A"});
         QCOMPARE(d.ini("Internet", "entries"), "42");
+        SetINI("Internet", "entries", "9223372036854775807", d.t.ini());
+        d.send(3);
+        QCOMPARE(d.ini("Internet", "entries"), "9223372036854775807");
     }
 
     void noUserOpensTheUserPageFirst() {

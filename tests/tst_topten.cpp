@@ -262,6 +262,10 @@ class TopTenTest : public QObject {
         QVERIFY(f.logLines().last().contains("Session 2147483648: Score: 10"));
         QCOMPARE(GetINI("Session", "total", f.t.ini()), QStringLiteral("2147483648"));
         QCOMPARE(f.score(10).session, Q_INT64_C(2147483649));
+        // The largest count stays the largest rather than turning negative.
+        SetINI("Session", "total", "9223372036854775807", f.t.ini());
+        QCOMPARE(f.score(10).session, std::numeric_limits<qint64>::max());
+        QCOMPARE(GetINI("Session", "total", f.t.ini()), QStringLiteral("9223372036854775807"));
     }
 
     void damagedSectionIsReadSafely() {

@@ -83,3 +83,10 @@ void TarnIni::endBatch() {
     if (--depth_ > 0 || pending_.isEmpty()) return;
     profile::writeStrings(std::exchange(pending_, {}), path_);
 }
+
+qint64 TarnIni::raise(const ini::NumberKey& k) {
+    const qint64 now = get(k);
+    const qint64 next = now < std::numeric_limits<qint64>::max() ? now + 1 : now;
+    set(k, next);
+    return next;
+}

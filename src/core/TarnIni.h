@@ -37,6 +37,9 @@ class TarnIni {
     bool set(const ini::SwitchKey& k, bool on);
     bool set(const ini::NumberKey& k, qint64 n);
     bool set(const ini::Family& f, qint64 n, const QString& value);
+    // Counts one more: the stored number plus one, held at the largest number rather than
+    // wrapping round to a negative count. Returns the new count.
+    qint64 raise(const ini::NumberKey& k);
     bool setRaw(const ini::SwitchKey& k, const QString& value) {
         return write(k.section, k.key, value);
     }

@@ -9,8 +9,6 @@
 
 #include <QTimer>
 
-#include <limits>
-
 void Main::ToppClick(int place) {
     selectedPlace_ = place;
     SendX();
@@ -64,8 +62,7 @@ void Main::TimerUserTick() {
     timerUser_->stop();
 
     TarnIni& ini = program_.ini;
-    const qint64 sent = ini.get(ini::internet::entries);
-    if (sent < std::numeric_limits<qint64>::max()) ini.set(ini::internet::entries, sent + 1);
+    ini.raise(ini::internet::entries);
     const QString user = users::selectedName(ini);
     Logg(QStringLiteral("Send highscore. User: ") + user + QStringLiteral(", points: ") +
          ini.get(ini::highscore::points, selectedPlace_) + QStringLiteral(", key: ") +

@@ -91,8 +91,7 @@ Scored TopTen::record(qint16 points, int playSeconds, const QList<QLabel*>& labe
     s.newPlace = newPlace_;
     s.name = pending.name;
     // The game just finished is counted with the rest of its result.
-    s.session = ini.get(ini::session::total) + 1;
-    ini.set(ini::session::total, s.session);
+    s.session = ini.raise(ini::session::total);
     s.logText =
         sessionLogText(s.session, pending.points, playTime(playSeconds), newPlace_, pending.name);
     program_.log.AppendLog(s.logText);
