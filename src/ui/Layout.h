@@ -1,6 +1,6 @@
 #pragma once
-// Places of the main window's controls, in twips as the design gives them. The background
-// artwork is painted from the same numbers, so its slots and the controls always agree.
+// Places of the main window's and the splash window's controls, in twips as the design gives
+// them. The artwork is painted from the same numbers, so its slots and the controls agree.
 #include "ui/Twips.h"
 
 #include <array>
@@ -86,5 +86,13 @@ inline constexpr Place disp_Total{9870, 8150, 2055, 255};
 inline constexpr int IndikLeft = 11880, IndikSize = 135;
 // The scoreboard panel the rows sit on.
 inline constexpr Place Scoreboard{9750, 480, 2205, 8010};
+
+// The splash window, 480 x 300 pixels. Its picture keeps a dark plate clear for the version
+// in the lower right; the info line runs along the bottom left and has no plate of its own.
+namespace splash {
+inline constexpr int Width = 7200, Height = 4500;
+inline constexpr Place lbl_Version{5580, 3900, 1275, 270};
+inline constexpr Place sInfo{375, 3900, 3300, 270};
+} // namespace splash
 
 } // namespace layout

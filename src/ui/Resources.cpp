@@ -40,4 +40,8 @@ QPixmap background() {
     registerOnce();
     return QPixmap(QStringLiteral(":/art/background.png"));
 }
+QPixmap splash() {
+    registerOnce();
+    return QPixmap(QStringLiteral(":/art/splash.png"));
+}
 } // namespace resources

@@ -1,6 +1,7 @@
 #pragma once
 // The program's built-in pictures, by their resource numbers: dice faces 11..66 (ten times
-// the die plus the face), icons 67..73, the pointing-hand cursor 74, and the background.
+// the die plus the face), icons 67..73, the pointing-hand cursor 74, the background and the
+// splash window's picture.
 // A picture that is not built in comes back null.
 #include <QCursor>
 #include <QIcon>
@@ -12,6 +13,7 @@ QIcon icon(int id);
 QPixmap iconPixmap(int id);
 QCursor cursor(int id);
 QPixmap background();
+QPixmap splash();
 
 inline constexpr int SoundOn = 67, SoundOff = 68, AlarmIcon = 69, UserIcon = 70, SettingsIcon = 71,
                      ErrorIcon = 72, WindowIcon = 73, PointingHand = 74;

@@ -18,13 +18,18 @@ QRectF grown(const QRect& r, double by) {
 } // namespace
 
 QImage felt(QSize size) {
-    QImage img(size, QImage::Format_RGB32);
     // A lamp over the dice board lights the middle of the table; the corners fall off.
-    const QPointF lamp = QRectF(layout::DiceTable.px()).center() + QPointF(40, -10);
+    return felt(size, QRectF(layout::DiceTable.px()).center() + QPointF(40, -10));
+}
+
+QImage felt(QSize size, QPointF lamp) {
+    QImage img(size, QImage::Format_RGB32);
+    // The light reaches about as far across any picture as across the window's 800 x 600.
+    const double reachX = size.width() * 0.7, reachY = size.height() * 0.7;
     for (int y = 0; y < size.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < size.width(); ++x) {
-            const double dx = (x - lamp.x()) / 560.0, dy = (y - lamp.y()) / 420.0;
+            const double dx = (x - lamp.x()) / reachX, dy = (y - lamp.y()) / reachY;
             const double d = std::sqrt(dx * dx + dy * dy);
             const double light = 1.0 - std::clamp(d * d * 0.75, 0.0, 0.85);
             const double mottle = 0.93 + 0.14 * paint::fbm(x * 0.018f, y * 0.018f, 11u);
@@ -39,13 +44,16 @@ QImage felt(QSize size) {
 }
 
 void frame(QPainter& p) {
-    const int w = twips::px(layout::WindowWidth), h = twips::px(layout::WindowHeight);
+    frame(p, QSize(twips::px(layout::WindowWidth), twips::px(layout::WindowHeight)), FrameWidth, 6);
+}
+
+void frame(QPainter& p, QSize size, int width, double radius) {
+    const int w = size.width(), h = size.height();
     const QImage wood = paint::woodTexture(QSize(w, h), 3u);
     QPainterPath border;
     border.addRect(0, 0, w, h);
     QPainterPath inside;
-    inside.addRoundedRect(QRectF(FrameWidth, FrameWidth, w - 2 * FrameWidth, h - 2 * FrameWidth), 6,
-                          6);
+    inside.addRoundedRect(QRectF(width, width, w - 2 * width, h - 2 * width), radius, radius);
     border = border.subtracted(inside);
     // The frame casts a shadow onto the felt at its inner edge.
     paint::innerShadow(p, inside, QPointF(0, 1), 8, 170);

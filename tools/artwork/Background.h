@@ -11,7 +11,11 @@ QImage paint();
 
 // The pieces, in the order they are laid down (Background.cpp, Panels.cpp, Emblems.cpp).
 QImage felt(QSize size);
+// Felt lit by a lamp over `lamp`, falling off towards the edges of a picture of `size`.
+QImage felt(QSize size, QPointF lamp);
 void frame(QPainter& p);
+// A wooden frame `width` wide around a picture of `size`, its inner edge rounded and gilt.
+void frame(QPainter& p, QSize size, int width, double radius);
 void titleBar(QPainter& p);
 void diceBoard(QPainter& p, const QImage& felt);
 void topList(QPainter& p);

@@ -3,6 +3,7 @@
 #include "Background.h"
 #include "Dice.h"
 #include "Icons.h"
+#include "Splash.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,6 +46,7 @@ int main(int argc, char* argv[]) {
     for (int id = 67; id <= 73; ++id)
         ok &= save(icons::icon(id), dir, QStringLiteral("icon%1.png").arg(id), listed);
     ok &= save(icons::pointingHand(), dir, QStringLiteral("cursor74.png"), listed);
+    ok &= save(splash::paint(), dir, QStringLiteral("splash.png"), listed);
     if (!ok) return 1;
 
     // The resource file lies beside the folder, so its entries are relative to it.

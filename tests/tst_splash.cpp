@@ -1,0 +1,92 @@
+// The splash window: its controls, what load() starts, the tick that hands over to the main
+// window, and its picture.
+#include "ui/Layout.h"
+#include "ui/Resources.h"
+#include "windows/splash/SplashWindow.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+class SplashTest : public QObject {
+    Q_OBJECT
+    struct Controls {
+        QLabel* version;
+        QLabel* info;
+        QTimer* timer;
+    };
+    static Controls controls(const Splash& s) {
+        return {s.findChild<QLabel*>(QStringLiteral("lbl_Version")),
+                s.findChild<QLabel*>(QStringLiteral("sInfo")),
+                s.findChild<QTimer*>(QStringLiteral("sTimer2"))};
+    }
+
+  private slots:
+    void controlsAsDesigned() {
+        Splash s;
+        const Controls c = controls(s);
+        QVERIFY(c.version && c.info && c.timer);
+        QCOMPARE(s.objectName(), QStringLiteral("Splash"));
+        QCOMPARE(s.windowFlags(), Qt::Window | Qt::FramelessWindowHint);
+        QCOMPARE(s.size(), QSize(480, 300));
+        QCOMPARE(s.minimumSize(), s.maximumSize());
+        QCOMPARE(s.windowTitle(), QStringLiteral("Tarnwick 2000"));
+        QVERIFY(!s.windowIcon().isNull());
+        QCOMPARE(c.version->text(), QStringLiteral("0.000"));
+        QVERIFY(c.version->font().families().contains(QStringLiteral("Verdana")));
+        QVERIFY(c.info->text().isEmpty());
+        QCOMPARE(c.timer->interval(), 2000);
+        QVERIFY(c.timer->isSingleShot());
+        QVERIFY(!c.timer->isActive());
+    }
+
+    void loadShowsTheVersionAndStartsTheTimer() {
+        Splash s;
+        const Controls c = controls(s);
+        QVERIFY(s.load(true));
+        QCOMPARE(c.version->text(), QStringLiteral("7.02"));
+        QVERIFY(c.timer->isActive());
+        QCOMPARE(c.timer->interval(), 2000);
+        QVERIFY(c.timer->isSingleShot());
+    }
+
+    void loadWithoutShowStartsNothing() {
+        Splash s;
+        QSignalSpy up(&s, &Splash::timeUp);
+        QVERIFY(!s.load(false));
+        QCOMPARE(controls(s).version->text(), QStringLiteral("0.000"));
+        QVERIFY(!controls(s).timer->isActive());
+        QTest::qWait(20);
+        QCOMPARE(up.count(), 0);
+    }
+
+    void theTickSaysTimeUpOnce() {
+        Splash s;
+        QSignalSpy up(&s, &Splash::timeUp);
+        QVERIFY(s.load(true));
+        controls(s).timer->setInterval(5); // restarts it: no need to wait two seconds
+        QTRY_COMPARE(up.count(), 1);
+        QTest::qWait(30);
+        QCOMPARE(up.count(), 1);
+    }
+
+    void pictureFitsAndKeepsTheVersionReadable() {
+        const QImage picture = resources::splash().toImage();
+        QVERIFY(!picture.isNull());
+        QCOMPARE(picture.size(), QSize(480, 300));
+        // The version's gold text stands on a dark plate.
+        const QRect plate = layout::splash::lbl_Version.px();
+        long sum = 0;
+        for (int y = plate.top(); y <= plate.bottom(); ++y)
+            for (int x = plate.left(); x <= plate.right(); ++x)
+                sum += qGray(picture.pixel(x, y));
+        QVERIFY(sum / (plate.width() * plate.height()) < 30);
+        // The window shows it.
+        Splash s;
+        QCOMPARE(s.grab().toImage().pixel(240, 40), picture.pixel(240, 40));
+    }
+};
+
+QTEST_MAIN(SplashTest)
+#include "tst_splash.moc"
