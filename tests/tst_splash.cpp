@@ -1,10 +1,16 @@
 // The splash window: its controls, what load() starts, the tick that hands over to the main
-// window, and its picture.
+// window, and its picture; and the program's start with and without it.
+#include "TestProgram.h"
+#include "app/Startup.h"
+#include "app/Wiring.h"
+#include "core/Profile.h"
 #include "ui/Layout.h"
 #include "ui/Resources.h"
+#include "windows/main/MainWindow.h"
 #include "windows/splash/SplashWindow.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -85,6 +91,38 @@ class SplashTest : public QObject {
         // The window shows it.
         Splash s;
         QCOMPARE(s.grab().toImage().pixel(240, 40), picture.pixel(240, 40));
+    }
+
+    void startShowsTheSplashUnlessSwitchedOff_data() {
+        QTest::addColumn<QString>("showSplash"); // "-" for no key at all
+        QTest::addColumn<bool>("splash");
+        QTest::newRow("No") << "No" << false;
+        QTest::newRow("missing") << "-" << true;
+        QTest::newRow("Yes") << "Yes" << true;
+        QTest::newRow("no") << "no" << true; // only exactly "No" switches it off
+    }
+    void startShowsTheSplashUnlessSwitchedOff() {
+        QFETCH(QString, showSplash);
+        QFETCH(bool, splash);
+        TestProgram t;
+        if (showSplash != "-") SetINI("Options", "ShowSplash", showSplash, t.ini());
+        Startup start(*t.program);
+        start.begin();
+        if (!splash) {
+            QVERIFY(!start.splash());
+            QVERIFY(start.windows() && start.windows()->main().isVisible());
+            return;
+        }
+        // Centred on the work area, with nothing of the main window made yet.
+        QVERIFY(start.splash() && start.splash()->isVisible());
+        QCOMPARE(start.splash()->geometry(), QRect(272, 220, 480, 300));
+        QVERIFY(!start.windows());
+        QPointer<Splash> shown = start.splash();
+        shown->findChild<QTimer*>(QStringLiteral("sTimer2"))->setInterval(5);
+        QTRY_VERIFY(start.windows());
+        QVERIFY(start.windows()->main().isVisible());
+        QTRY_VERIFY(!shown); // closed and gone once the main window is up
+        QVERIFY(!start.splash());
     }
 };
 

@@ -1,9 +1,8 @@
-#include "app/Wiring.h"
+#include "app/Startup.h"
 #include "core/BuiltIn.h"
 #include "core/Program.h"
 #include "platform/ProfileFile.h"
 #include "platform/qt/QtPlatform.h"
-#include "windows/main/MainWindow.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -35,8 +34,7 @@ int main(int argc, char* argv[]) {
         });
     });
     builtin::prepareProgramDirectory(program);
-    Wiring windows(program);
-    windows.main().load();
-    windows.main().show();
+    Startup start(program);
+    start.begin();
     return app.exec();
 }
