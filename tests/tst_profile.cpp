@@ -499,6 +499,12 @@ class ProfileTest : public QObject {
         QCOMPARE(QFile::symLinkTarget(ini), QFileInfo(middle).absoluteFilePath());
         QCOMPARE(QFile::symLinkTarget(middle), QFileInfo(end).absoluteFilePath());
         QCOMPARE(leftovers(dir.path()) + leftovers(dir.filePath("sub")), QStringList());
+
+        // A write killed there leaves its temporary beside the end, and that is cleared too.
+        const QString stale = end + ".k1LLed";
+        QVERIFY(writeBytes(stale, "[A]\r\n") && setAge(stale, 120));
+        QCOMPARE(profile::removeStaleTemporaries(ini), 1);
+        QVERIFY(!QFile::exists(stale));
     }
 
     // A link's target is a name of bytes, not text: it is written as it is named.

@@ -49,9 +49,10 @@ QString asRead(const QString& value);
 using OversizeReporter = std::function<void(const QString& path)>;
 void setOversizeReporter(OversizeReporter reporter);
 
-// Removes what killed writes left beside the file: "<file name>.XXXXXX" (mkstemp's six
-// letters and digits), only regular files of this user untouched for a minute, never following
-// a link. Returns how many were removed.
+// Removes what killed writes left beside the file, and beside the end of the chain of links it
+// may be, where writes go: "<file name>.XXXXXX" (mkstemp's six letters and digits), only
+// regular files of this user untouched for a minute, never following a link. Returns how many
+// were removed.
 int removeStaleTemporaries(const QString& path);
 
 // How many times this process has replaced a profile file, for tests and benchmarks that count

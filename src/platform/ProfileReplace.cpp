@@ -100,11 +100,13 @@ qint64 replacements() {
     return replaced.load(std::memory_order_relaxed);
 }
 
-int removeStaleTemporaries(const QString& path) {
-    const QFileInfo info(path);
-    const QByteArray name = QFile::encodeName(info.fileName());
+namespace {
+int removeStaleBeside(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray name = path.mid(slash + 1);
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? "/" : path.left(slash);
     if (name.isEmpty()) return 0;
-    DIR* dir = ::opendir(QFile::encodeName(info.path()).constData());
+    DIR* dir = ::opendir(folder.constData());
     if (!dir) return 0;
     const time_t before = ::time(nullptr) - 60;
     int removed = 0;
@@ -118,6 +120,16 @@ int removeStaleTemporaries(const QString& path) {
         if (::unlinkat(::dirfd(dir), entry->d_name, 0) == 0) ++removed;
     }
     ::closedir(dir);
+    return removed;
+}
+} // namespace
+
+int removeStaleTemporaries(const QString& path) {
+    const QByteArray named = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    int removed = removeStaleBeside(named);
+    // Writes go to the end of a chain of links, and so do their leftovers.
+    const std::optional<QByteArray> end = detail::finalTarget(path);
+    if (end && *end != named) removed += removeStaleBeside(*end);
     return removed;
 }
 
