@@ -1,5 +1,9 @@
 #include "ui/Resources.h"
 
+#include "ui/Layout.h"
+
+#include <QImage>
+#include <QResource>
 #include <QString>
 
 // The pictures are compiled into the core library, and a static library's resources are
@@ -13,6 +17,18 @@ namespace {
 void registerOnce() {
     static const bool registered = (registerArtwork(), true);
     Q_UNUSED(registered);
+}
+
+// A picture compiled in as bare RGB32 pixels, used where it lies: nothing to decode on the way
+// to the first frame. Null unless it is there, uncompressed, and exactly that size.
+QPixmap barePixels(const char* name, int width, int height) {
+    registerOnce();
+    const QResource r(QStringLiteral(":/art/%1.rgb32").arg(QLatin1String(name)));
+    if (!r.isValid() || r.compressionAlgorithm() != QResource::NoCompression ||
+        r.size() != qint64(width) * height * 4)
+        return {};
+    const QImage pixels(r.data(), width, height, width * 4, QImage::Format_RGB32);
+    return QPixmap::fromImage(pixels, Qt::NoFormatConversion);
 }
 
 QString path(const char* kind, int id) {
@@ -37,11 +53,11 @@ QCursor cursor(int id) {
     return p.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(p, p.width() / 3, 0);
 }
 QPixmap background() {
-    registerOnce();
-    return QPixmap(QStringLiteral(":/art/background.png"));
+    return barePixels("background", twips::px(layout::WindowWidth),
+                      twips::px(layout::WindowHeight));
 }
 QPixmap splash() {
-    registerOnce();
-    return QPixmap(QStringLiteral(":/art/splash.png"));
+    return barePixels("splash", twips::px(layout::splash::Width),
+                      twips::px(layout::splash::Height));
 }
 } // namespace resources
