@@ -245,6 +245,23 @@ class ProfileTest : public QObject {
             QByteArray("; list\r\n[Highscore]\r\np1=10\r\nn1=Ann\r\n[Session]\r\ntotal=3\r\n"));
     }
 
+    // A write that changes no byte replaces nothing; one that only changes the encoding does.
+    void unchangedFileIsNotReplaced() {
+        QVERIFY(writeBytes(file(), "[A]\r\nk=Yes\r\nn=caf\xC3\xA9\r\n"));
+        qint64 before = profile::replacements();
+        QVERIFY(SetINI("A", "k", "Yes", file()));
+        QVERIFY(SetINI("a", "N", "caf\u00e9", file()));
+        QCOMPARE(profile::replacements() - before, 0);
+        QVERIFY(SetINI("A", "k", "No", file()));
+        QCOMPARE(profile::replacements() - before, 1);
+
+        QVERIFY(writeBytes(file(), "[A]\r\nn=caf\xE9\r\n")); // Windows-1252
+        before = profile::replacements();
+        QVERIFY(SetINI("A", "n", "caf\u00e9", file()));
+        QCOMPARE(profile::replacements() - before, 1);
+        QCOMPARE(readBytes(file()), QByteArray("[A]\r\nn=caf\xC3\xA9\r\n"));
+    }
+
     void failedWritesLeaveTheFileUntouched() {
         const QByteArray original = "[A]\r\nk=1\r\n";
         QVERIFY(writeBytes(file(), original));

@@ -54,11 +54,16 @@ class SettingsTest : public QObject {
             QCOMPARE(s.option("PlaySound"), QString());
             QVERIFY(!s.setting<QCheckBox>("Check1")->isChecked());
 
-            // Every load stores all it changed with one replacement of the file.
-            const qint64 before = profile::replacements();
+            // Every load stores all it changed with one replacement of the file, and a load
+            // that changes nothing leaves the file alone.
+            QVERIFY(SetINI("Alarm", "Mess", "", s.t.ini()));
+            qint64 before = profile::replacements();
             s.windows->openSettings("all");
             QCOMPARE(profile::replacements() - before, 1);
             QCOMPARE(s.ini("Alarm", "Mess"), "(Message)");
+            before = profile::replacements();
+            s.windows->openSettings("all");
+            QCOMPARE(profile::replacements() - before, 0);
         }
     }
 

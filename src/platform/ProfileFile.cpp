@@ -222,6 +222,8 @@ bool writeStrings(const QList<Write>& writes, const QString& path) {
         (hasUtf8Bom(read.bytes) ? QByteArray("\xEF\xBB\xBF") : QByteArray()) + content.toUtf8();
     // A file that grew past the bound would no longer be read: keep the old one.
     if (written.size() > MaxFileSize) return false;
+    // Already so: nothing to replace, and no wait for the disk (every start ticks its options).
+    if (read.state == platform::FileState::Regular && written == read.bytes) return true;
     if (!detail::replaceFile(*target, written)) return false;
     detail::forget(path);
     return true;
