@@ -150,10 +150,14 @@ void frmSettings::buildAlarmFrame() {
     check9_ = make<QCheckBox>("Check9", frame7_, Check9);
     combo1_ = make<QComboBox>("Combo1", frame7_, Combo1);
     combo2_ = make<QComboBox>("Combo2", frame7_, Combo2);
+    // Filled in one go each: item by item, every addition tells the view again.
+    QStringList hours, minutes;
     for (int hour = 0; hour <= 23; ++hour)
-        combo1_->addItem(QString::number(hour));
+        hours << QString::number(hour);
     for (int minute = 0; minute <= 59; ++minute)
-        combo2_->addItem(QStringLiteral(":%1").arg(minute, 2, 10, QLatin1Char('0')));
+        minutes << QStringLiteral(":%1").arg(minute, 2, 10, QLatin1Char('0'));
+    combo1_->addItems(hours);
+    combo2_->addItems(minutes);
     combo1_->setMaxVisibleItems(12);
     combo2_->setMaxVisibleItems(12);
     text1_ = make<QLineEdit>("Text1", frame7_, Text1);
