@@ -7,6 +7,7 @@
 #include "ui/Layout.h"
 #include "ui/Resources.h"
 #include "windows/main/MainWindow.h"
+#include "windows/settings/SettingsWindow.h"
 #include "windows/splash/SplashWindow.h"
 
 #include <QLabel>
@@ -105,12 +106,19 @@ class SplashTest : public QObject {
         QFETCH(QString, showSplash);
         QFETCH(bool, splash);
         TestProgram t;
+        t.useLanguage({"s24=Kasta"});
         if (showSplash != "-") SetINI("Options", "ShowSplash", showSplash, t.ini());
         Startup start(*t.program);
         start.begin();
         if (!splash) {
             QVERIFY(!start.splash());
             QVERIFY(start.windows() && start.windows()->main().isVisible());
+            // The hidden settings window waits for the first frame; the language did not.
+            QVERIFY(!start.windows()->settings());
+            QCOMPARE(start.windows()->main().findChild<QLabel*>("lbl_Roll")->text(), "Kasta");
+            QTRY_VERIFY(start.windows()->settings());
+            QVERIFY(start.windows()->settings()->isHidden());
+            QCOMPARE(GetINI("Options", "WarnExit", t.ini()), "Yes"); // its load has run
             return;
         }
         // Centred on the work area, with nothing of the main window made yet.

@@ -34,6 +34,7 @@ void Startup::begin() {
 
 void Startup::showMain() {
     windows_ = std::make_unique<Wiring>(program_);
+    windows_->settingsAfterFirstFrame();
     Main& main = windows_->main();
     main.load();
     main.show();

@@ -1,12 +1,15 @@
 #include "app/Wiring.h"
 
 #include "core/Program.h"
+#include "rules/language/LanguageFile.h"
 #include "ui/ApplyTexts.h"
 #include "windows/main/MainWindow.h"
 #include "windows/menu/MenuWindow.h"
 #include "windows/settings/SettingsWindow.h"
 
+#include <QEvent>
 #include <QMenu>
+#include <QTimer>
 
 Wiring::Wiring(Program& program)
     : program_(program), main_(std::make_unique<Main>(program)),
@@ -31,7 +34,41 @@ frmSettings* Wiring::settings() const {
 }
 
 void Wiring::loadSettings() {
-    if (!settings_) load(QString());
+    if (settings_) return;
+    if (!waitForFirstFrame_) {
+        load(QString());
+        return;
+    }
+    // The captions and the first message need the language now; the rest of what loading the
+    // window does waits for the first frame.
+    applyLanguage();
+    settingsWanted_ = true;
+}
+
+void Wiring::settingsAfterFirstFrame() {
+    waitForFirstFrame_ = true;
+    main_->installEventFilter(this);
+}
+
+bool Wiring::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == main_.get() && event->type() == QEvent::Paint && waitForFirstFrame_) {
+        waitForFirstFrame_ = false;
+        main_->removeEventFilter(this);
+        // Queued: the frame is painted first.
+        QTimer::singleShot(0, this, [this] {
+            if (settingsWanted_) loadSettings();
+            settingsWanted_ = false;
+        });
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Wiring::applyLanguage() {
+    language::useSelectedLanguage(program_);
+    const auto texts =
+        language::lanTexts(language::readLanInputs(program_, QString()),
+                           [this](const QString& key) { return program_.text(key); });
+    language::applyTexts(texts, {main_.get(), nullptr, menu_});
 }
 
 void Wiring::openSettings(const QString& mode) {

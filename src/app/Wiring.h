@@ -23,18 +23,29 @@ class Wiring : public QObject {
     // Null while the settings window is not loaded.
     frmSettings* settings() const;
 
-    // Loads the settings window hidden, unless it is loaded already.
+    // Loads the settings window hidden, unless it is loaded already. While the main window has
+    // not painted its first frame and `settingsAfterFirstFrame` was asked for, only the language
+    // is applied now, and the window is loaded right after that frame.
     void loadSettings();
+    // The program's own start: nothing the first frame does not show stands in its way.
+    void settingsAfterFirstFrame();
     // Unloads the settings window and loads it afresh on page `mode`, shown: every opening
     // reads Tarn.ini and applies the language again.
     void openSettings(const QString& mode);
     void unloadSettings();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void load(const QString& mode);
+    // The selected language's texts for the main window and the menus.
+    void applyLanguage();
 
     Program& program_;
     std::unique_ptr<Main> main_;
     frmMeny* menu_;
     QPointer<frmSettings> settings_;
+    bool waitForFirstFrame_ = false;
+    bool settingsWanted_ = false;
 };
