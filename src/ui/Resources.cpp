@@ -1,10 +1,11 @@
 #include "ui/Resources.h"
 
-#include "ui/Layout.h"
-
 #include <QImage>
 #include <QResource>
 #include <QString>
+#include <QtEndian>
+
+#include <cstring>
 
 // The pictures are compiled into the core library, and a static library's resources are
 // dropped by the linker unless something registers them by name.
@@ -19,45 +20,53 @@ void registerOnce() {
     Q_UNUSED(registered);
 }
 
-// A picture compiled in as bare RGB32 pixels, used where it lies: nothing to decode on the way
-// to the first frame. Null unless it is there, uncompressed, and exactly that size.
-QPixmap barePixels(const char* name, int width, int height) {
+// A picture compiled in as bare pixels (width, height, then premultiplied ARGB32 rows), copied
+// out as it lies: nothing to decode on the way to the first frame. Null unless it is there and
+// holds exactly the pixels its size says.
+QPixmap barePixels(const QString& name) {
     registerOnce();
-    const QResource r(QStringLiteral(":/art/%1.rgb32").arg(QLatin1String(name)));
-    if (!r.isValid() || r.compressionAlgorithm() != QResource::NoCompression ||
-        r.size() != qint64(width) * height * 4)
+    const QResource r(QStringLiteral(":/art/") + name + QStringLiteral(".pixels"));
+    if (!r.isValid()) return {};
+    const QByteArray held =
+        r.compressionAlgorithm() == QResource::NoCompression
+            ? QByteArray::fromRawData(reinterpret_cast<const char*>(r.data()), qsizetype(r.size()))
+            : r.uncompressedData();
+    if (held.size() < 8) return {};
+    const quint32 width = qFromLittleEndian<quint32>(held.constData());
+    const quint32 height = qFromLittleEndian<quint32>(held.constData() + 4);
+    constexpr quint32 MaxSide = 4096;
+    if (width == 0 || height == 0 || width > MaxSide || height > MaxSide ||
+        held.size() != 8 + qsizetype(width) * height * 4)
         return {};
-    const QImage pixels(r.data(), width, height, width * 4, QImage::Format_RGB32);
-    return QPixmap::fromImage(pixels, Qt::NoFormatConversion);
+    QImage pixels(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
+    const auto row = qsizetype(width) * 4;
+    for (int y = 0; y < int(height); ++y)
+        std::memcpy(pixels.scanLine(y), held.constData() + 8 + y * row, size_t(row));
+    return QPixmap::fromImage(std::move(pixels), Qt::NoFormatConversion);
 }
 
-QString path(const char* kind, int id) {
-    registerOnce();
-    return QStringLiteral(":/art/%1%2.png").arg(QLatin1String(kind)).arg(id);
-}
 } // namespace
 
 QPixmap bitmap(int id) {
-    return QPixmap(path("bitmap", id));
+    registerOnce();
+    return QPixmap(QStringLiteral(":/art/bitmap%1.png").arg(id));
 }
 QPixmap iconPixmap(int id) {
-    return QPixmap(path("icon", id));
+    return barePixels(QStringLiteral("icon%1").arg(id));
 }
 QIcon icon(int id) {
     const QPixmap p = iconPixmap(id);
     return p.isNull() ? QIcon() : QIcon(p);
 }
 QCursor cursor(int id) {
-    const QPixmap p(path("cursor", id));
+    const QPixmap p = barePixels(QStringLiteral("cursor%1").arg(id));
     // The hand's fingertip is the hot spot.
     return p.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(p, p.width() / 3, 0);
 }
 QPixmap background() {
-    return barePixels("background", twips::px(layout::WindowWidth),
-                      twips::px(layout::WindowHeight));
+    return barePixels(QStringLiteral("background"));
 }
 QPixmap splash() {
-    return barePixels("splash", twips::px(layout::splash::Width),
-                      twips::px(layout::splash::Height));
+    return barePixels(QStringLiteral("splash"));
 }
 } // namespace resources

@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
+#include <QtEndian>
 
 #include <cstdio>
 
@@ -25,22 +26,24 @@ bool save(const QImage& image, const QDir& dir, const QString& name, QStringList
     return true;
 }
 
-// The pictures the first frame shows go in as bare pixels (RGB32, row after row), stored
-// uncompressed, so the game wraps them without decoding anything. The PNG beside each is for
-// people to look at and is not compiled in.
+// The pictures the first frame shows go in as bare pixels, stored uncompressed, so the game
+// uses them without decoding anything: the width and the height (32 bits each, little end
+// first), then the rows of premultiplied ARGB32. The PNG beside each is for people to look at
+// and is not compiled in.
 bool saveBare(const QImage& image, const QDir& dir, const QString& name, QStringList& listed) {
-    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
-    QFile f(dir.filePath(name + QStringLiteral(".rgb32")));
-    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    for (int y = 0; ok && y < pixels.height(); ++y) {
-        const auto row = qsizetype(pixels.width()) * 4;
-        ok = f.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), row) == row;
-    }
-    if (!ok) {
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QByteArray bytes(8, '\0');
+    qToLittleEndian<quint32>(quint32(pixels.width()), bytes.data());
+    qToLittleEndian<quint32>(quint32(pixels.height()), bytes.data() + 4);
+    for (int y = 0; y < pixels.height(); ++y)
+        bytes.append(reinterpret_cast<const char*>(pixels.constScanLine(y)),
+                     qsizetype(pixels.width()) * 4);
+    QFile f(dir.filePath(name + QStringLiteral(".pixels")));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size()) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(f.fileName()));
         return false;
     }
-    listed << dir.dirName() + QLatin1Char('/') + name + QStringLiteral(".rgb32");
+    listed << dir.dirName() + QLatin1Char('/') + name + QStringLiteral(".pixels");
     QStringList shown;
     return save(image, dir, name + QStringLiteral(".png"), shown);
 }
@@ -64,8 +67,8 @@ int main(int argc, char* argv[]) {
             ok &= save(dice::face(place, value, background), dir,
                        QStringLiteral("bitmap%1%2.png").arg(place).arg(value), listed);
     for (int id = 67; id <= 73; ++id)
-        ok &= save(icons::icon(id), dir, QStringLiteral("icon%1.png").arg(id), listed);
-    ok &= save(icons::pointingHand(), dir, QStringLiteral("cursor74.png"), listed);
+        ok &= saveBare(icons::icon(id), dir, QStringLiteral("icon%1").arg(id), listed);
+    ok &= saveBare(icons::pointingHand(), dir, QStringLiteral("cursor74"), listed);
     ok &= saveBare(splash::paint(), dir, QStringLiteral("splash"), listed);
     if (!ok) return 1;
 
@@ -75,9 +78,9 @@ int main(int argc, char* argv[]) {
     QTextStream out(&qrc);
     out << "<RCC>\n  <qresource prefix=\"/\">\n";
     for (const QString& file : listed) {
-        // Bare pixels must stay as they are for the game to use them in place.
+        // Bare pixels are stored as they are: reading them is one copy, no unpacking.
         const char* keep =
-            file.endsWith(QLatin1String(".rgb32")) ? " compression-algorithm=\"none\"" : "";
+            file.endsWith(QLatin1String(".pixels")) ? " compression-algorithm=\"none\"" : "";
         out << "    <file" << keep << ">" << file << "</file>\n";
     }
     out << "  </qresource>\n</RCC>\n";
