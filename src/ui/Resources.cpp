@@ -1,8 +1,10 @@
 #include "ui/Resources.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QResource>
 #include <QString>
+#include <QWidget>
 #include <QtEndian>
 
 #include <cstring>
@@ -68,5 +70,14 @@ QPixmap background() {
 }
 QPixmap splash() {
     return barePixels(QStringLiteral("splash"));
+}
+
+void paintPicture(QWidget* widget, const QPixmap& picture) {
+    QPainter p(widget);
+    if (!picture.isNull()) {
+        p.drawPixmap(0, 0, picture);
+    } else {
+        p.fillRect(widget->rect(), QColor(0x10, 0x3a, 0x22));
+    }
 }
 } // namespace resources

@@ -7,6 +7,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QWidget;
+
 namespace resources {
 QPixmap bitmap(int id);
 QIcon icon(int id);
@@ -14,6 +16,9 @@ QPixmap iconPixmap(int id);
 QCursor cursor(int id);
 QPixmap background();
 QPixmap splash();
+
+// Paints `picture` from the widget's top left corner, or the table's felt green without one.
+void paintPicture(QWidget* widget, const QPixmap& picture);
 
 inline constexpr int SoundOn = 67, SoundOff = 68, AlarmIcon = 69, UserIcon = 70, SettingsIcon = 71,
                      ErrorIcon = 72, WindowIcon = 73, PointingHand = 74;

@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 
@@ -302,10 +301,5 @@ QList<QLabel*> Main::toppLabels() const {
 }
 
 void Main::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    if (!artwork_.isNull()) {
-        p.drawPixmap(0, 0, artwork_);
-    } else {
-        p.fillRect(rect(), QColor(0x10, 0x3a, 0x22));
-    }
+    resources::paintPicture(this, artwork_);
 }

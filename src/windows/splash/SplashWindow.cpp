@@ -7,7 +7,6 @@
 #include "ui/Resources.h"
 
 #include <QLabel>
-#include <QPainter>
 #include <QTimer>
 
 namespace {
@@ -50,10 +49,5 @@ bool Splash::load(bool show) {
 }
 
 void Splash::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    if (!picture_.isNull()) {
-        p.drawPixmap(0, 0, picture_);
-    } else {
-        p.fillRect(rect(), QColor(0x10, 0x3a, 0x22));
-    }
+    resources::paintPicture(this, picture_);
 }
