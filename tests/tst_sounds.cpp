@@ -1,6 +1,7 @@
 // Sound effects: which file each number plays and whether the caller waits, the PlaySound
 // switch and its picture, the reset of a new game, the generated wave files, the check that
-// keeps damaged and hostile wave files from the player, and the real player's waiting play.
+// keeps damaged and hostile wave files from the player, the real player's waiting play, and
+// the loading of that player from the sound module.
 #include "TestProgram.h"
 #include "core/Profile.h"
 #include "platform/WaveFile.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -213,6 +215,21 @@ struct NullSink {
     QTemporaryDir runtime;
     QProcess process;
     bool ready = false;
+};
+
+// Counts the warnings logged while it lives, and passes them on.
+struct WarningLog {
+    WarningLog() {
+        lines.clear();
+        previous = qInstallMessageHandler(record);
+    }
+    ~WarningLog() { qInstallMessageHandler(previous); }
+    static void record(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg) lines << text;
+        if (previous) previous(type, context, text);
+    }
+    static inline QStringList lines;
+    static inline QtMessageHandler previous = nullptr;
 };
 } // namespace
 
@@ -524,6 +541,74 @@ class SoundsTest : public QObject {
         QVERIFY(!sound.play(beep + QStringLiteral(".missing"), true));
         QVERIFY(!sound.play(QStringLiteral(TARNWICK_PROGRAM_DIR "/"), true));
         QVERIFY2(clock.elapsed() < 100, QByteArray::number(clock.elapsed()));
+    }
+
+    // The game looks for its sound module where the build lays it out, beside the executable.
+    void programModuleIsWhereTheBuildPutsIt() {
+        const QString module = platform::LazySound::programModulePath();
+        QVERIFY(QDir::isAbsolutePath(module));
+        const QString relative =
+            QDir(QCoreApplication::applicationDirPath()).relativeFilePath(module);
+        QCOMPARE(QDir::cleanPath(QStringLiteral(TARNWICK_PROGRAM_DIR "/") + relative),
+                 QDir::cleanPath(QStringLiteral(TARNWICK_SOUND_MODULE)));
+    }
+
+    // The module loads once, whether the first call is the early load or a sound, and a second
+    // early load neither loads it again nor makes another player.
+    void moduleLoadsOnce() {
+        const QString beep = programFile("beep.wav");
+        RealSound early;
+        QCOMPARE(early.loadAttempts(), 0);
+        QVERIFY(early.preload());
+        QVERIFY(early.preload());
+        QVERIFY(early.play(beep, false));
+        QCOMPARE(early.loadAttempts(), 1);
+
+        RealSound late;
+        QVERIFY(late.play(beep, true));
+        QVERIFY(!late.play(beep + QStringLiteral(".missing"), false));
+        QVERIFY(late.preload());
+        QCOMPARE(late.loadAttempts(), 1);
+    }
+
+    // Without a usable module the game plays on in silence: one warning, then every sound
+    // answers false at once, without another try.
+    void withoutTheModule_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("not a library") << "not a library";
+        QTest::newRow("library without the factory") << "no factory";
+        QTest::newRow("relative path") << "relative";
+    }
+    void withoutTheModule() {
+        QFETCH(QString, kind);
+        TestProgram t;
+        QString module = t.path(QStringLiteral("libtarnwick_sound.so"));
+        if (kind == "not a library") {
+            QVERIFY(writeBytes(module, "\x7f"
+                                       "ELF but no more"));
+        } else if (kind == "no factory") {
+            module = QLibraryInfo::path(QLibraryInfo::LibrariesPath) +
+                     QStringLiteral("/libQt6Test.so.6");
+            QVERIFY2(QFile::exists(module), qPrintable(module));
+        } else if (kind == "relative") {
+            // Never searched for: a relative name would be looked up on the library path.
+            module = QStringLiteral("libtarnwick_sound.so");
+        }
+        const QString beep = programFile("beep.wav");
+        const WarningLog warnings;
+        platform::LazySound sound(module, 20);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!sound.play(beep, true)); // the first sound tries the module itself
+        QVERIFY(!sound.preload());
+        QVERIFY(!sound.play(beep, false));
+        QVERIFY(!sound.play(beep, true));
+        QVERIFY2(clock.elapsed() < 100, QByteArray::number(clock.elapsed()));
+        QCOMPARE(sound.loadAttempts(), 1);
+        QCOMPARE(warnings.lines.size(), 1);
+        QVERIFY2(warnings.lines[0].contains(QLatin1String("without sound")),
+                 qPrintable(warnings.lines[0]));
     }
 };
 
