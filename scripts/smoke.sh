@@ -61,10 +61,22 @@ BROWSER=/bin/true XDG_RUNTIME_DIR="$WORK/runtime" QT_QPA_PLATFORM=xcb \
     "$GAME" >"$WORK/game.log" 2>&1 &
 GAME_PID=$!
 
-WID="$(timeout 20 xdotool search --sync --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1)" ||
+geometry() { xdotool getwindowgeometry "$1" 2>/dev/null | sed -n 's/.*Geometry: //p'; }
+# The splash comes first (unless switched off); the game is the 800x600 window after it.
+FIRST="$(timeout 20 xdotool search --sync --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1)" ||
     true
-[[ -n "$WID" ]] || fail "no visible window from the program within 20 s"
-ok "window $WID is visible"
+[[ -n "$FIRST" ]] || fail "no visible window from the program within 20 s"
+ok "first window $FIRST is visible ($(geometry "$FIRST"))"
+WID=""
+for _ in $(seq 100); do
+    for w in $(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null); do
+        [[ "$(geometry "$w")" == 800x600 ]] && WID="$w"
+    done
+    [[ -n "$WID" ]] && break
+    sleep 0.1
+done
+[[ -n "$WID" ]] || fail "no 800x600 main window within 10 s of the first window"
+ok "main window $WID is visible"
 # A freshly mapped window paints a moment later.
 sleep 1
 
