@@ -96,6 +96,12 @@ n="$(changed_pixels "$WORK/start.png" "$WORK/rolled.png" "$DICE_AREA")"
 ok "Roll threw the dice ($n pixels changed on the table)"
 cp "$WORK/rolled.png" "$ROLLED_SHOT"
 
+# The sound module is loaded after start-up, from the program's own directory (the copy).
+grep -q " $WORK/Tarnwick/libtarnwick_sound.so\$" "/proc/$GAME_PID/maps" ||
+    fail "the sound module was not loaded from $WORK/Tarnwick"
+! grep -q "without sound" "$WORK/game.log" || fail "the program plays without sound"
+ok "the sound module was loaded from the program's directory"
+
 xdotool mousemove --window "$WID" "$CHANCE_X" "$CHANCE_Y" click 1
 sleep 1.5
 kill -0 "$GAME_PID" 2>/dev/null || fail "the program ended after choosing Chance"

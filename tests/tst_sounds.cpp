@@ -1,10 +1,11 @@
 // Sound effects: which file each number plays and whether the caller waits, the PlaySound
 // switch and its picture, the reset of a new game, the generated wave files, the check that
-// keeps damaged and hostile wave files from the player, and the real player's waiting play.
+// keeps damaged and hostile wave files from the player, the real player's waiting play, and
+// the loading of that player from the sound module.
 #include "TestProgram.h"
 #include "core/Profile.h"
 #include "platform/WaveFile.h"
-#include "platform/qt/QtPlatform.h"
+#include "platform/qt/LazySound.h"
 #include "rules/sound/SoundNumbers.h"
 #include "ui/Resources.h"
 #include "ui/SoundEffects.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -34,6 +36,12 @@ const QString PlaySound = QStringLiteral("PlaySound");
 QString programFile(const char* name) {
     return QStringLiteral(TARNWICK_PROGRAM_DIR "/") + QLatin1String(name);
 }
+
+// The real player, from the module the build lays into the program directory.
+struct RealSound : platform::LazySound {
+    explicit RealSound(int maxWaitMs = platform::MaxWaveWaitMs)
+        : LazySound(QStringLiteral(TARNWICK_SOUND_MODULE), maxWaitMs) {}
+};
 const char* const generated[] = {"dice.wav",  "points.wav", "Bonus.wav", "Yahoo2.wav", "Yatzy.wav",
                                  "Laser.wav", "beep.wav",   "pop.wav",   "doink.wav",  "Beep.wav"};
 
@@ -207,6 +215,21 @@ struct NullSink {
     QTemporaryDir runtime;
     QProcess process;
     bool ready = false;
+};
+
+// Counts the warnings logged while it lives, and passes them on.
+struct WarningLog {
+    WarningLog() {
+        lines.clear();
+        previous = qInstallMessageHandler(record);
+    }
+    ~WarningLog() { qInstallMessageHandler(previous); }
+    static void record(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (type == QtWarningMsg) lines << text;
+        if (previous) previous(type, context, text);
+    }
+    static inline QStringList lines;
+    static inline QtMessageHandler previous = nullptr;
 };
 } // namespace
 
@@ -434,7 +457,7 @@ class SoundsTest : public QObject {
         if (const std::optional<platform::Wave> wave = platform::readWave(path))
             QCOMPARE(wave->samples, samplePattern(wave->info.dataBytes));
         // The real player: a refused file plays nothing, and a waiting play ends at the cap.
-        platform::QtSound sound(20);
+        RealSound sound(20);
         QCOMPARE(sound.play(path, true), found != "-");
     }
 
@@ -478,7 +501,7 @@ class SoundsTest : public QObject {
             QVERIFY(QDir().mkdir(path));
         }
         QCOMPARE(describe(platform::readWaveInfo(path)), found);
-        platform::QtSound sound(20);
+        RealSound sound(20);
         QCOMPARE(sound.play(path, true), found != "-");
         QCOMPARE(sound.play(path, false), found != "-");
     }
@@ -490,7 +513,7 @@ class SoundsTest : public QObject {
         const QString path = t.path(QStringLiteral("dice.wav"));
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         const FifoRescue rescue(path);
-        platform::QtSound sound;
+        RealSound sound;
         QVERIFY(!platform::readWaveInfo(path));
         QVERIFY(!sound.play(path, true));
         QVERIFY(!sound.play(path, false));
@@ -504,7 +527,8 @@ class SoundsTest : public QObject {
         const std::optional<platform::WaveInfo> info = platform::readWaveInfo(beep);
         QVERIFY(info && info->durationMs > 0);
         const int length = info->durationMs;
-        platform::QtSound sound;
+        RealSound sound;
+        QVERIFY(sound.preload()); // loading the module is no part of any wait
         QElapsedTimer clock;
         for (int round = 0; round < 2; ++round) { // the first play also loads the file
             clock.start();
@@ -517,6 +541,74 @@ class SoundsTest : public QObject {
         QVERIFY(!sound.play(beep + QStringLiteral(".missing"), true));
         QVERIFY(!sound.play(QStringLiteral(TARNWICK_PROGRAM_DIR "/"), true));
         QVERIFY2(clock.elapsed() < 100, QByteArray::number(clock.elapsed()));
+    }
+
+    // The game looks for its sound module where the build lays it out, beside the executable.
+    void programModuleIsWhereTheBuildPutsIt() {
+        const QString module = platform::LazySound::programModulePath();
+        QVERIFY(QDir::isAbsolutePath(module));
+        const QString relative =
+            QDir(QCoreApplication::applicationDirPath()).relativeFilePath(module);
+        QCOMPARE(QDir::cleanPath(QStringLiteral(TARNWICK_PROGRAM_DIR "/") + relative),
+                 QDir::cleanPath(QStringLiteral(TARNWICK_SOUND_MODULE)));
+    }
+
+    // The module loads once, whether the first call is the early load or a sound, and a second
+    // early load neither loads it again nor makes another player.
+    void moduleLoadsOnce() {
+        const QString beep = programFile("beep.wav");
+        RealSound early;
+        QCOMPARE(early.loadAttempts(), 0);
+        QVERIFY(early.preload());
+        QVERIFY(early.preload());
+        QVERIFY(early.play(beep, false));
+        QCOMPARE(early.loadAttempts(), 1);
+
+        RealSound late;
+        QVERIFY(late.play(beep, true));
+        QVERIFY(!late.play(beep + QStringLiteral(".missing"), false));
+        QVERIFY(late.preload());
+        QCOMPARE(late.loadAttempts(), 1);
+    }
+
+    // Without a usable module the game plays on in silence: one warning, then every sound
+    // answers false at once, without another try.
+    void withoutTheModule_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing") << "missing";
+        QTest::newRow("not a library") << "not a library";
+        QTest::newRow("library without the factory") << "no factory";
+        QTest::newRow("relative path") << "relative";
+    }
+    void withoutTheModule() {
+        QFETCH(QString, kind);
+        TestProgram t;
+        QString module = t.path(QStringLiteral("libtarnwick_sound.so"));
+        if (kind == "not a library") {
+            QVERIFY(writeBytes(module, "\x7f"
+                                       "ELF but no more"));
+        } else if (kind == "no factory") {
+            module = QLibraryInfo::path(QLibraryInfo::LibrariesPath) +
+                     QStringLiteral("/libQt6Test.so.6");
+            QVERIFY2(QFile::exists(module), qPrintable(module));
+        } else if (kind == "relative") {
+            // Never searched for: a relative name would be looked up on the library path.
+            module = QStringLiteral("libtarnwick_sound.so");
+        }
+        const QString beep = programFile("beep.wav");
+        const WarningLog warnings;
+        platform::LazySound sound(module, 20);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!sound.play(beep, true)); // the first sound tries the module itself
+        QVERIFY(!sound.preload());
+        QVERIFY(!sound.play(beep, false));
+        QVERIFY(!sound.play(beep, true));
+        QVERIFY2(clock.elapsed() < 100, QByteArray::number(clock.elapsed()));
+        QCOMPARE(sound.loadAttempts(), 1);
+        QCOMPARE(warnings.lines.size(), 1);
+        QVERIFY2(warnings.lines[0].contains(QLatin1String("without sound")),
+                 qPrintable(warnings.lines[0]));
     }
 };
 

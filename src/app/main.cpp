@@ -36,5 +36,8 @@ int main(int argc, char* argv[]) {
     builtin::prepareProgramDirectory(program);
     Startup start(program);
     start.begin();
+    // The sound module loads a moment after the first window is up: not in the way of the
+    // start, and no longer in the way of the first dice sound.
+    QTimer::singleShot(300, [&desktop] { desktop.sound.preload(); });
     return app.exec();
 }

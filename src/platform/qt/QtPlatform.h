@@ -1,14 +1,10 @@
 #pragma once
-// The real platform: Qt message boxes, QAudioSink, QDesktopServices, the primary screen,
-// the system clock and locale, and a Mersenne Twister.
+// The real platform: Qt message boxes, the sound module loaded when first needed,
+// QDesktopServices, the primary screen, the system clock and locale, and a Mersenne Twister.
 #include "platform/Platform.h"
-#include "platform/WaveFile.h"
+#include "platform/qt/LazySound.h"
 
-#include <memory>
 #include <random>
-
-class QAudioSink;
-class QBuffer;
 
 namespace platform {
 
@@ -19,23 +15,6 @@ class QtBoxes : public Boxes {
     void message(QWidget* parent, const QString& text, const QString& title, BoxIcon icon) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText) override;
-};
-
-// Plays the samples our own wave check passed, from memory: Qt's wave loader never sees a file,
-// so a damaged one cannot hang it, and a file swapped after the check is not what plays.
-class QtSound : public Sound {
-  public:
-    // A waiting play lasts the sound's length, but at most maxWaitMs.
-    explicit QtSound(int maxWaitMs = MaxWaveWaitMs);
-    ~QtSound() override;
-    bool play(const QString& wavePath, bool wait) override;
-
-  private:
-    void stop();
-
-    int maxWaitMs_;
-    std::unique_ptr<QBuffer> samples_;
-    std::unique_ptr<QAudioSink> sink_; // reads samples_, so it goes first
 };
 
 class QtShell : public Shell {
@@ -74,7 +53,7 @@ class QtPlatform {
     Platform platform() { return {boxes, sound, shell, desktop, clock, random}; }
 
     QtBoxes boxes;
-    QtSound sound;
+    LazySound sound;
     QtShell shell;
     QtDesktop desktop;
     SystemClock clock;
