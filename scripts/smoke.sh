@@ -41,6 +41,13 @@ cp -a "$PROGRAM_DIR" "$WORK/Tarnwick"
 GAME="$WORK/Tarnwick/tarnwick"
 INI="$WORK/Tarnwick/Tarn.ini"
 [[ -f "$INI" ]] || fail "the program directory has no Tarn.ini"
+# Sounds on, so that the first roll loads the sound module.
+sed -i '/^PlaySound=/d' "$INI"
+if grep -q '^\[Options\]' "$INI"; then
+    sed -i 's/^\[Options\]\r\?$/&\nPlaySound=Yes\r/' "$INI"
+else
+    printf '[Options]\r\nPlaySound=Yes\r\n' >>"$INI"
+fi
 cp "$INI" "$WORK/Tarn.ini.before"
 
 # Xvfb picks a free display itself and writes its number once it accepts clients.
@@ -96,7 +103,7 @@ n="$(changed_pixels "$WORK/start.png" "$WORK/rolled.png" "$DICE_AREA")"
 ok "Roll threw the dice ($n pixels changed on the table)"
 cp "$WORK/rolled.png" "$ROLLED_SHOT"
 
-# The sound module is loaded after start-up, from the program's own directory (the copy).
+# The first sound loaded the sound module, from the program's own directory (the copy).
 grep -q " $WORK/Tarnwick/libtarnwick_sound.so\$" "/proc/$GAME_PID/maps" ||
     fail "the sound module was not loaded from $WORK/Tarnwick"
 ! grep -q "without sound" "$WORK/game.log" || fail "the program plays without sound"

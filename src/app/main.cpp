@@ -36,8 +36,7 @@ int main(int argc, char* argv[]) {
     builtin::prepareProgramDirectory(program);
     Startup start(program);
     start.begin();
-    // The sound module loads a moment after the first window is up: not in the way of the
-    // start, and no longer in the way of the first dice sound.
-    QTimer::singleShot(300, [&desktop] { desktop.sound.preload(); });
+    // The sound module (Qt Multimedia and the audio libraries, about 3 MiB) loads with the
+    // first sound, some milliseconds once: a start, and a game played muted, never need it.
     return app.exec();
 }
