@@ -31,8 +31,9 @@
 namespace {
 const QString Options = QStringLiteral("Options");
 const QString PlaySound = QStringLiteral("PlaySound");
-QString programFile(const char* name) {
-    return QStringLiteral(TARNWICK_PROGRAM_DIR "/") + QLatin1String(name);
+// The wave files as the build makes them, before all but Beep.wav are packed into Res.pac.
+QString soundFile(const char* name) {
+    return QStringLiteral(TARNWICK_SOUND_DIR "/") + QLatin1String(name);
 }
 const char* const generated[] = {"dice.wav",  "points.wav", "Bonus.wav", "Yahoo2.wav", "Yatzy.wav",
                                  "Laser.wav", "beep.wav",   "pop.wav",   "doink.wav",  "Beep.wav"};
@@ -319,7 +320,7 @@ class SoundsTest : public QObject {
     void generatedFilesAreCleanShortWaves() {
         qint64 total = 0;
         for (const char* name : generated) {
-            const QString path = programFile(name);
+            const QString path = soundFile(name);
             Wave w;
             QVERIFY2(readWave(path, w), name);
             QCOMPARE(w.format, 1);
@@ -349,8 +350,8 @@ class SoundsTest : public QObject {
 
         // Two files whose names differ only in case, and two different beeps.
         Wave low, high;
-        QVERIFY(readWave(programFile("Beep.wav"), low));
-        QVERIFY(readWave(programFile("beep.wav"), high));
+        QVERIFY(readWave(soundFile("Beep.wav"), low));
+        QVERIFY(readWave(soundFile("beep.wav"), high));
         QVERIFY(low.data != high.data);
     }
 
@@ -500,7 +501,7 @@ class SoundsTest : public QObject {
     // The player's own end report is no guide (without an audio device it never comes; with
     // one it may come early): a waiting play lasts the sound's length, no more and no less.
     void realWaitingPlayLastsTheLength() {
-        const QString beep = programFile("beep.wav");
+        const QString beep = soundFile("beep.wav");
         const std::optional<platform::WaveInfo> info = platform::readWaveInfo(beep);
         QVERIFY(info && info->durationMs > 0);
         const int length = info->durationMs;
