@@ -243,6 +243,7 @@ void Main::load() {
             command1_->hide();
         }
 
+        Unpack();
         ScreenKoll();
 
         for (ClickLabel* t : topp_)
