@@ -254,7 +254,10 @@ class PackageTest : public QObject {
         QTest::newRow("odd chunks, exact") << "7" << 21;
         QTest::newRow("odd chunks, past") << "7" << 22;
         QTest::newRow("largest chunks") << "32767" << 70'000;
-        QTest::newRow("beyond the copy's own streams") << "2048" << 256 * 1024 * 3 + 5;
+        // Chunks move a block of about a megabyte at a time.
+        QTest::newRow("exactly a block") << "2048" << 1024 * 1024;
+        QTest::newRow("blocks and a part") << "2048" << 3 * 1024 * 1024 + 5;
+        QTest::newRow("odd chunks past a block") << "7" << 1024 * 1024 + 3;
     }
     void copiesInChunks() {
         QFETCH(QString, buffer);

@@ -5,8 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
@@ -16,10 +16,11 @@
 
 namespace {
 
-// The copy goes through the caller's buffer in chunks of its size, but the streams on either
-// side gather those chunks into far fewer reads and writes: a system call per 2 KB chunk made
-// unpacking several times slower than copying the files. Fixed, like the buffer itself.
-constexpr size_t StreamBuffer = 256 * 1024;
+// A file is copied in chunks of the buffer size, moved a block of whole chunks at a time: a
+// read and a write per 2 KB chunk made unpacking several times slower than cp, and so did
+// gathering the chunks through stdio's buffers (two more copies of every byte). The block is
+// about a megabyte whatever the file's size.
+constexpr qint64 BlockTarget = 1024 * 1024;
 
 bool readAt(int fd, qint64 offset, void* to, size_t bytes) {
     auto* at = static_cast<char*>(to);
@@ -41,10 +42,16 @@ QString nameFromCp1252(const unsigned char* bytes, int length) {
     return name;
 }
 
-struct FileCloser {
-    void operator()(FILE* f) const { std::fclose(f); }
-};
-using Stream = std::unique_ptr<FILE, FileCloser>;
+bool writeAll(int fd, const char* from, size_t bytes) {
+    while (bytes > 0) {
+        const ssize_t n = ::write(fd, from, bytes);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        from += n;
+        bytes -= size_t(n);
+    }
+    return true;
+}
 
 } // namespace
 
@@ -172,41 +179,28 @@ bool clsUnPackage::ExtractFile(const QString& sFilename) {
 }
 
 bool clsUnPackage::copyOut(qint64 offset, qint64 size, const QByteArray& target) {
-    // The buffers outlive the streams that use them. The streams' are kept for the next file:
-    // a package of many small files would otherwise pay for fresh pages at every one.
-    const auto chunk = std::make_unique_for_overwrite<char[]>(size_t(bufferSize_));
-    if (!streamBuffers_) streamBuffers_ = std::make_unique_for_overwrite<char[]>(2 * StreamBuffer);
-    char* const inBuffer = streamBuffers_.get();
-    char* const outBuffer = inBuffer + StreamBuffer;
+    // Kept for the next file: a package of many small files would otherwise pay for fresh
+    // pages at every one.
+    const qint64 blockBytes = bufferSize_ * std::max<qint64>(1, BlockTarget / bufferSize_);
+    if (blockBytes_ != blockBytes) {
+        block_ = std::make_unique_for_overwrite<char[]>(size_t(blockBytes));
+        blockBytes_ = blockBytes;
+    }
 
     // A name of our own beside the target, short so that a long target name still fits.
     QByteArray temporary = QFile::encodeName(destination_) + ".unpacking.XXXXXX";
     const int out = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (out < 0) return false;
-    Stream to(::fdopen(out, "wb"));
-    if (!to) {
-        ::close(out);
-        ::unlink(temporary.constData());
-        return false;
-    }
-    // The reading stream has a descriptor of its own, so closing it leaves the package open.
-    const int inFd = ::dup(fd_);
-    Stream from(inFd >= 0 ? ::fdopen(inFd, "rb") : nullptr);
-    if (!from && inFd >= 0) ::close(inFd);
-
-    bool ok = from && ::fchmod(out, 0644) == 0 &&
-              std::setvbuf(from.get(), inBuffer, _IOFBF, StreamBuffer) == 0 &&
-              std::setvbuf(to.get(), outBuffer, _IOFBF, StreamBuffer) == 0 &&
-              ::fseeko(from.get(), off_t(offset), SEEK_SET) == 0;
+    bool ok = ::fchmod(out, 0644) == 0;
     for (qint64 left = size; ok && left > 0;) {
-        const size_t n = size_t(std::min<qint64>(left, bufferSize_));
-        ok = std::fread(chunk.get(), 1, n, from.get()) == n &&
-             std::fwrite(chunk.get(), 1, n, to.get()) == n;
+        const auto n = size_t(std::min(left, blockBytes)); // the last chunk may be shorter
+        ok = readAt(fd_, offset, block_.get(), n) && writeAll(out, block_.get(), n);
+        offset += qint64(n);
         left -= qint64(n);
     }
     // No fsync: the files are unpacked afresh at every start, so a copy lost to a crash costs
     // nothing, and waiting for the disk would make every start slower.
-    ok = std::fclose(to.release()) == 0 && ok;
+    ok = (::close(out) == 0) && ok;
     ok = ok && ::rename(temporary.constData(), target.constData()) == 0;
     if (!ok) ::unlink(temporary.constData());
     return ok;

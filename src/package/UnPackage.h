@@ -30,8 +30,9 @@ class clsUnPackage {
     // The folder files are unpacked into: trailing blanks dropped, then "/" appended unless it
     // ends in one already. Files are written to the destination followed by their name.
     void Destination(const QString& dir);
-    // The size in bytes of the one buffer each file is copied through, as text: a 16-bit
-    // number. 0 and anything that is not a number select the default of 2048.
+    // The size in bytes of the chunks each file is copied in, as text: a 16-bit number. 0 and
+    // anything that is not a number select the default of 2048. The chunks are read and
+    // written a block of whole chunks at a time, through one buffer of about a megabyte.
     void Buffer(const QString& size);
     int bufferSize() const { return bufferSize_; }
 
@@ -47,8 +48,9 @@ class clsUnPackage {
     // Copies the file named `sFilename` (letter case ignored; of several such files the last
     // one) to the destination under `sFilename` as asked. Runs Initialise first when no file
     // is known yet. The copy is written beside the target and renamed over it, so a symbolic
-    // link there is replaced, never followed. False when no such file exists, either name is
-    // not a safe name, or the copy fails; a failed copy leaves no file behind.
+    // link there is replaced, never followed. Memory does not grow with the file's size.
+    // False when no such file exists, either name is not a safe name, or the copy fails; a
+    // failed copy leaves no file behind.
     bool ExtractFile(const QString& sFilename);
     // Deletes destination + `sFilename` (a symbolic link itself, never its target). True when
     // it was deleted.
@@ -67,5 +69,7 @@ class clsUnPackage {
     QStringList names_;
     QList<qint64> offsets_;
     QList<qint64> sizes_;
-    std::unique_ptr<char[]> streamBuffers_; // of a fixed size, made at the first copy
+    // The one buffer files are copied through: whole chunks of the buffer size, about 1 MB.
+    std::unique_ptr<char[]> block_;
+    qint64 blockBytes_ = 0;
 };
