@@ -20,7 +20,7 @@ namespace {
 // read and a write per 2 KB chunk made unpacking several times slower than cp, and so did
 // gathering the chunks through stdio's buffers (two more copies of every byte). The block is
 // about a megabyte whatever the file's size.
-constexpr qint64 BlockTarget = 1024 * 1024;
+constexpr qint64 BlockTarget = qint64(1024) * 1024;
 
 bool readAt(int fd, qint64 offset, void* to, size_t bytes) {
     auto* at = static_cast<char*>(to);
@@ -114,7 +114,6 @@ bool clsUnPackage::Initialise() {
     // at most 255 bytes each.
     unsigned char header[package::HeaderSize];
     unsigned char directory[package::MaxFiles * package::EntrySize];
-    unsigned char names[package::MaxFiles * package::MaxNameBytes];
     if (!readAt(fd, 0, header, sizeof header) ||
         std::memcmp(header, package::Magic, sizeof package::Magic) != 0) {
         ::close(fd);
@@ -128,9 +127,10 @@ bool clsUnPackage::Initialise() {
     }
     size_t nameBytes = 0;
     for (int i = 0; i < count; ++i)
-        nameBytes += directory[i * package::EntrySize];
+        nameBytes += directory[size_t(i) * package::EntrySize];
     const qint64 namesAt = package::HeaderSize + qint64(directoryBytes);
-    if (!readAt(fd, namesAt, names, nameBytes)) {
+    QByteArray names(qsizetype(nameBytes), Qt::Uninitialized);
+    if (!readAt(fd, namesAt, names.data(), nameBytes)) {
         ::close(fd);
         return false;
     }
@@ -142,14 +142,15 @@ bool clsUnPackage::Initialise() {
     qint64 at = namesAt + qint64(nameBytes);
     size_t nameAt = 0;
     for (int i = 0; i < count; ++i) {
-        const unsigned char* entry = directory + i * package::EntrySize;
+        const unsigned char* entry = directory + size_t(i) * package::EntrySize;
         const int length = entry[0];
         const qint64 size = package::readInt32(entry + 1);
         if (size < 0 || size > qint64(st.st_size) - at) {
             ::close(fd);
             return false;
         }
-        found << nameFromCp1252(names + nameAt, length);
+        found << nameFromCp1252(reinterpret_cast<const unsigned char*>(names.constData()) + nameAt,
+                                length);
         offsets << at;
         sizes << size;
         nameAt += size_t(length);

@@ -30,9 +30,10 @@ class clsUnPackage {
     // The folder files are unpacked into: trailing blanks dropped, then "/" appended unless it
     // ends in one already. Files are written to the destination followed by their name.
     void Destination(const QString& dir);
-    // The size in bytes of the chunks each file is copied in, as text: a 16-bit number. 0 and
-    // anything that is not a number select the default of 2048. The chunks are read and
-    // written a block of whole chunks at a time, through one buffer of about a megabyte.
+    // The size in bytes of the chunks each file is copied in, as text: a 16-bit number. 0, a
+    // negative number, one past 16 bits and anything else select the default of 2048. The chunks
+    // are read and written a block of whole chunks at a time, through one buffer of about a
+    // megabyte.
     void Buffer(const QString& size);
     int bufferSize() const { return bufferSize_; }
 

@@ -55,7 +55,7 @@ bool copyInto(QSaveFile& out, const Entry& e, QString* problem) {
         *problem = in.errorString();
         return false;
     }
-    QByteArray buffer(64 * 1024, Qt::Uninitialized);
+    QByteArray buffer(qsizetype(64) * 1024, Qt::Uninitialized);
     for (qint64 left = e.size; left > 0;) {
         const qint64 n = in.read(buffer.data(), qMin<qint64>(left, buffer.size()));
         if (n <= 0) {
