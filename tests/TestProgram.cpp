@@ -20,6 +20,21 @@ void TestProgram::useLanguage(const QStringList& lines) {
     program->languageFile = file;
 }
 
+QByteArray packageBytes(const QList<PackedFile>& files) {
+    QByteArray directory;
+    QByteArray names;
+    QByteArray contents;
+    for (const PackedFile& f : files) {
+        const auto size = quint32(f.bytes.size());
+        directory += char(f.name.size());
+        for (int shift = 0; shift < 32; shift += 8)
+            directory += char((size >> shift) & 0xFF);
+        names += f.name;
+        contents += f.bytes;
+    }
+    return QByteArray("LBFP\0\0\0", 7) + char(files.size()) + directory + names + contents;
+}
+
 QByteArray readBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();

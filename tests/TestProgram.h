@@ -26,5 +26,13 @@ struct TestProgram {
     int quitCalls = 0;
 };
 
+// A resource package of `files` in order, laid out by hand here so that the tests do not take
+// the layout from the code they test.
+struct PackedFile {
+    QByteArray name; // as stored: Windows-1252
+    QByteArray bytes;
+};
+QByteArray packageBytes(const QList<PackedFile>& files);
+
 QByteArray readBytes(const QString& path);
 bool writeBytes(const QString& path, const QByteArray& bytes);

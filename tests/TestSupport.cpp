@@ -14,6 +14,8 @@ TestGame::TestGame(const QByteArray& ini, const std::function<void(TestProgram&)
                    "d6=New game",   "d8=No bonus",         "h8=Minimise",        "s1=Nobody",
                    "s2=Member",     "s6=Visit us",         "s18=Wake",           "s19=Setup",
                    "s22=Playing:"});
+    // The program directory holds its package, as the build lays it out.
+    writeBytes(t.path(QStringLiteral("Res.pac")), packageBytes({{"Test.wav", "RIFF"}}));
     if (setUp) setUp(t);
     windows = std::make_unique<Wiring>(*t.program);
     main = &windows->main();

@@ -11,8 +11,8 @@
 #include <memory>
 
 // The program's windows, wired as the program wires them, started on a fresh program directory
-// holding `ini` as Tarn.ini and a test language with a short text for every key the window
-// tests read; `setUp` runs just before the windows are made.
+// holding `ini` as Tarn.ini, a package Res.pac of one file (Test.wav) and a test language with a
+// short text for every key the window tests read; `setUp` runs just before the windows are made.
 struct TestGame {
     explicit TestGame(const QByteArray& ini = {},
                       const std::function<void(TestProgram&)>& setUp = {});

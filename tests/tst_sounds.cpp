@@ -33,8 +33,9 @@
 namespace {
 const QString Options = QStringLiteral("Options");
 const QString PlaySound = QStringLiteral("PlaySound");
-QString programFile(const char* name) {
-    return QStringLiteral(TARNWICK_PROGRAM_DIR "/") + QLatin1String(name);
+// The wave files as the build makes them, before all but Beep.wav are packed into Res.pac.
+QString soundFile(const char* name) {
+    return QStringLiteral(TARNWICK_SOUND_DIR "/") + QLatin1String(name);
 }
 
 // The real player, from the module the build lays into the program directory.
@@ -342,7 +343,7 @@ class SoundsTest : public QObject {
     void generatedFilesAreCleanShortWaves() {
         qint64 total = 0;
         for (const char* name : generated) {
-            const QString path = programFile(name);
+            const QString path = soundFile(name);
             Wave w;
             QVERIFY2(readWave(path, w), name);
             QCOMPARE(w.format, 1);
@@ -372,8 +373,8 @@ class SoundsTest : public QObject {
 
         // Two files whose names differ only in case, and two different beeps.
         Wave low, high;
-        QVERIFY(readWave(programFile("Beep.wav"), low));
-        QVERIFY(readWave(programFile("beep.wav"), high));
+        QVERIFY(readWave(soundFile("Beep.wav"), low));
+        QVERIFY(readWave(soundFile("beep.wav"), high));
         QVERIFY(low.data != high.data);
     }
 
@@ -523,7 +524,7 @@ class SoundsTest : public QObject {
     // The player's own end report is no guide (without an audio device it never comes; with
     // one it may come early): a waiting play lasts the sound's length, no more and no less.
     void realWaitingPlayLastsTheLength() {
-        const QString beep = programFile("beep.wav");
+        const QString beep = soundFile("beep.wav");
         const std::optional<platform::WaveInfo> info = platform::readWaveInfo(beep);
         QVERIFY(info && info->durationMs > 0);
         const int length = info->durationMs;

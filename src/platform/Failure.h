@@ -19,11 +19,18 @@ struct RuntimeFailure : std::exception {
 namespace failure {
 inline constexpr int FileNotFound = 53;
 inline constexpr int PermissionDenied = 70;
+inline constexpr int PathFileAccess = 75;
 inline constexpr int PathNotFound = 76;
 inline constexpr int InvalidPicture = 481;
 
 inline RuntimeFailure fileNotFound() {
     return {FileNotFound, QStringLiteral("File not found")};
+}
+inline RuntimeFailure permissionDenied() {
+    return {PermissionDenied, QStringLiteral("Permission denied")};
+}
+inline RuntimeFailure pathFileAccess() {
+    return {PathFileAccess, QStringLiteral("Path/File access error")};
 }
 inline RuntimeFailure invalidPicture() {
     return {InvalidPicture, QStringLiteral("Invalid picture")};

@@ -79,7 +79,7 @@ void Main::NyttSpel() {
 
 void Main::Avsluta() {
     if (!confirm(ini::options::WarnExit, text::AskExit)) return;
-    // The unpacked resources are removed here once the package exists.
+    DelRes();
     if (program_.quit) program_.quit();
 }
 

@@ -242,6 +242,7 @@ void Main::load() {
             command1_->hide();
         }
 
+        Unpack();
         ScreenKoll();
 
         for (ClickLabel* t : topp_)

@@ -133,6 +133,12 @@ class Main : public QWidget {
     void Say(const QString& text);
     void Logg(const QString& text);
 
+    // The resource package: its files unpacked beside the program at start-up and recorded in
+    // Tarn.ini, and deleted again when the player leaves.
+    void Unpack();
+    void DelRes();
+    bool isResourceName(const QString& name) const;
+
     // Draws the table and the two buttons from the model.
     void showTable();
     void showRollButtons();
