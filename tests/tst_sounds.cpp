@@ -557,7 +557,7 @@ class SoundsTest : public QObject {
     // The module loads once, whether the first call is the early load or a sound, and a second
     // early load neither loads it again nor makes another player.
     void moduleLoadsOnce() {
-        const QString beep = programFile("beep.wav");
+        const QString beep = soundFile("beep.wav");
         RealSound early;
         QCOMPARE(early.loadAttempts(), 0);
         QVERIFY(early.preload());
@@ -596,7 +596,7 @@ class SoundsTest : public QObject {
             // Never searched for: a relative name would be looked up on the library path.
             module = QStringLiteral("libtarnwick_sound.so");
         }
-        const QString beep = programFile("beep.wav");
+        const QString beep = soundFile("beep.wav");
         const WarningLog warnings;
         platform::LazySound sound(module, 20);
         QElapsedTimer clock;
