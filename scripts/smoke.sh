@@ -10,7 +10,7 @@ PROGRAM_DIR="$(cd "${1:-$ROOT/build/Tarnwick}" && pwd)"
 SHOT="$(realpath -m "${2:-smoke.png}")"
 ROLLED_SHOT="${SHOT%.png}-rolled.png"
 
-# Window pixels are twips / 15 (see src/game/Layout.h); each click aims at a control's middle.
+# Window pixels are twips / 15 (see src/ui/Layout.h); each click aims at a control's middle.
 ROLL_X=500 ROLL_Y=330      # Roll: 6600,4680 1815x585
 CHANCE_X=726 CHANCE_Y=490  # btn_Chance: 9870,7210 2055x285; Chance fits every roll
 DICE_AREA=536x154+30+206   # DiceTable: 450,3090 8040x2310

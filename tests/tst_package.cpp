@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -647,6 +648,9 @@ class PackageTest : public QObject {
         QTest::newRow("the package") << QByteArray("Res.pac");
         QTest::newRow("the program")
             << QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+        QTest::newRow("the sound module") << QByteArray("libtarnwick_sound.so");
+        QTest::newRow("a versioned library") << QByteArray("libasound.so.2");
+        QTest::newRow("Qt's configuration") << QByteArray("QT.conf");
         QTest::newRow("leading blank") << QByteArray(" x.wav");
         QTest::newRow("quoted") << QByteArray("\"x.wav\"");
     }
@@ -672,6 +676,22 @@ class PackageTest : public QObject {
         QCOMPARE(g.record("del"), "0");
         QVERIFY(!g.exists("a.wav") && !g.exists("b.wav"));
         QVERIFY(g.exists("Tarn.ini") && g.exists("Res.pac"));
+    }
+
+    // An unpacking killed half-way leaves its temporary; the next start clears it once it is
+    // a minute old, and never a fresh one (another copy of the game may be unpacking).
+    void staleUnpackingIsCleared() {
+        Game g(packageBytes(ThreeSounds), [](TestProgram& t) {
+            for (const char* name : {".unpacking.Ab12Cd", ".unpacking.Fresh1"}) {
+                QFile f(t.path(name));
+                QVERIFY(f.open(QIODevice::WriteOnly) && f.write("half") == 4 && f.flush());
+                if (name[11] == 'A')
+                    f.setFileTime(QDateTime::currentDateTime().addSecs(-120),
+                                  QFileDevice::FileModificationTime);
+            }
+        });
+        QVERIFY(!g.exists(".unpacking.Ab12Cd"));
+        QVERIFY(g.exists(".unpacking.Fresh1"));
     }
 
     void vanishedFileStopsTheDeleting() {

@@ -32,9 +32,13 @@ bool Main::isResourceName(const QString& name) const {
     // The program's own files are never unpacked over nor deleted: a package holding one of
     // these names would otherwise replace the player's profile or the program itself, and
     // leaving would delete it.
+    // Nor is anything the program would run: Qt reads qt.conf beside the program (it can name
+    // other plugins), and a shared library there (the sound module) is loaded into the game.
     const QString own[] = {QStringLiteral("Tarn.ini"), QStringLiteral("Tarn.log"),
-                           QStringLiteral("Res.pac"),
+                           QStringLiteral("Res.pac"), QStringLiteral("qt.conf"),
                            QFileInfo(QCoreApplication::applicationFilePath()).fileName()};
+    const QString lower = name.toLower();
+    if (lower.endsWith(QLatin1String(".so")) || lower.contains(QLatin1String(".so."))) return false;
     return std::none_of(std::begin(own), std::end(own), [&](const QString& o) {
         return o.compare(name, Qt::CaseInsensitive) == 0;
     });
@@ -42,6 +46,8 @@ bool Main::isResourceName(const QString& name) const {
 
 void Main::Unpack() {
     try {
+        // What an unpacking killed half-way left behind.
+        profile::removeStaleTemporaries(program_.file(QStringLiteral(".unpacking")));
         clsUnPackage pack;
         pack.Buffer(QStringLiteral("2048"));
         pack.Package(program_.file(QStringLiteral("Res.pac")));
