@@ -54,8 +54,8 @@ for h in "${harnesses[@]}"; do
         verdict="no crash"
     else
         failed+=("$h")
-        kept=$(find "$crashes" -type f -newer "$work" | head -1)
-        reason=$(grep -m1 -E 'ERROR: (libFuzzer|AddressSanitizer|UndefinedBehaviorSanitizer)|runtime error|fuzz check failed' "$log" || true)
+        kept=$(sed -nE 's/.*Test unit written to (.*)$/\1/p' "$log" | tail -1)
+        reason=$(grep -m1 -E 'ERROR: (libFuzzer|[A-Za-z]+Sanitizer)|runtime error|fuzz check failed' "$log" || true)
         verdict="CRASHED (exit $status): ${reason:-see $log}; input: ${kept:-none kept}"
         grep -A30 -m1 -E 'ERROR:|runtime error|fuzz check failed' "$log" | head -40 || true
     fi
