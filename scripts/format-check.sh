@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-dirs=(src tests bench tools)
+dirs=(src tests bench tools fuzz)
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     patterns=()
     for d in "${dirs[@]}"; do patterns+=("$d/*.cpp" "$d/*.h"); done

@@ -636,6 +636,32 @@ class ProfileTest : public QObject {
         QCOMPARE(get("A", "n", file()), QStringLiteral("Åsa"));
         QCOMPARE(get("A", "m", file()), QStringLiteral("€ 5"));
     }
+
+    // An unpaired surrogate in a UTF-16 file reads as the replacement character, and keeps
+    // reading so after a write of another value (fuzz_profile_write found it passed through as it
+    // was, and so became a '?' in the file at the next write).
+    void damagedUtf16ReadsTheSameAfterAWrite_data() {
+        QTest::addColumn<QByteArray>("value"); // UTF-16LE after "k="
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("lone high, then an odd byte (the fuzzer's input)")
+            << QByteArray("\x00\xD8\x41", 3) << QStringLiteral(u"\uFFFD\uFFFD");
+        QTest::newRow("lone high before a letter")
+            << QByteArray("\x00\xD8x\0", 4) << QStringLiteral(u"\uFFFDx");
+        QTest::newRow("lone low") << QByteArray("x\0\x00\xDC", 4) << QStringLiteral(u"x\uFFFD");
+        QTest::newRow("reversed pair")
+            << QByteArray("\x00\xDE\x3D\xD8", 4) << QStringLiteral(u"\uFFFD\uFFFD");
+        QTest::newRow("a pair is a character")
+            << QByteArray("\x3D\xD8\x00\xDE", 4) << QStringLiteral(u"\U0001F600");
+    }
+    void damagedUtf16ReadsTheSameAfterAWrite() {
+        QFETCH(QByteArray, value);
+        QFETCH(QString, expected);
+        const QByteArray bytes = QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0k\0=\0", 16) + value;
+        QVERIFY(writeBytes(file(), bytes));
+        QCOMPARE(get("A", "k", file()), expected);
+        QVERIFY(SetINI("Options", "PlaySound", "Yes", file()));
+        QCOMPARE(get("A", "k", file()), expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(ProfileTest)

@@ -27,6 +27,18 @@ QString decodeWith(QStringDecoder::Encoding encoding, QByteArrayView body, bool*
     return text;
 }
 
+// Qt's UTF-16 decoder passes an unpaired surrogate through as it is, and the next write would
+// store it as '?': it becomes the replacement character here, as every other damage does.
+QString withoutLoneSurrogates(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
 } // namespace
 
 bool hasUtf8Bom(const QByteArray& bytes) {
@@ -45,9 +57,11 @@ QString decode(const QByteArray& bytes) {
     // Windows-1252 the file would begin with "ÿþ" or "þÿ", which no profile file does.
     bool valid = false;
     if (bytes.startsWith(Utf16LeBom))
-        return decodeWith(QStringDecoder::Utf16LE, QByteArrayView(bytes).sliced(2), &valid);
+        return withoutLoneSurrogates(
+            decodeWith(QStringDecoder::Utf16LE, QByteArrayView(bytes).sliced(2), &valid));
     if (bytes.startsWith(Utf16BeBom))
-        return decodeWith(QStringDecoder::Utf16BE, QByteArrayView(bytes).sliced(2), &valid);
+        return withoutLoneSurrogates(
+            decodeWith(QStringDecoder::Utf16BE, QByteArrayView(bytes).sliced(2), &valid));
     const QByteArrayView body = bytes.startsWith(Utf8Bom)
                                     ? QByteArrayView(bytes).sliced(Utf8Bom.size())
                                     : QByteArrayView(bytes);
