@@ -15,6 +15,8 @@
 
 namespace {
 
+// The harness keeps a small model of the format of its own (blanks, names, sections) rather
+// than calling the reader's helpers, so that a check never shares the reader's mistake.
 bool isBlank(QChar c) {
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
