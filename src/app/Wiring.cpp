@@ -1,7 +1,6 @@
 #include "app/Wiring.h"
 
 #include "core/Program.h"
-#include "rules/language/LanguageFile.h"
 #include "ui/ApplyTexts.h"
 #include "windows/main/MainWindow.h"
 #include "windows/menu/MenuWindow.h"
@@ -42,7 +41,6 @@ void Wiring::loadSettings() {
     // The captions and the first message need the language now; the rest of what loading the
     // window does waits for the first frame.
     applyLanguage();
-    settingsWanted_ = true;
 }
 
 void Wiring::settingsAfterFirstFrame() {
@@ -55,20 +53,14 @@ bool Wiring::eventFilter(QObject* watched, QEvent* event) {
         waitForFirstFrame_ = false;
         main_->removeEventFilter(this);
         // Queued: the frame is painted first.
-        QTimer::singleShot(0, this, [this] {
-            if (settingsWanted_) loadSettings();
-            settingsWanted_ = false;
-        });
+        QTimer::singleShot(0, this, &Wiring::loadSettings);
     }
     return QObject::eventFilter(watched, event);
 }
 
 void Wiring::applyLanguage() {
-    language::useSelectedLanguage(program_);
-    const auto texts =
-        language::lanTexts(language::readLanInputs(program_, QString()),
-                           [this](const QString& key) { return program_.text(key); });
-    language::applyTexts(texts, {main_.get(), nullptr, menu_});
+    language::applyTexts(language::selectedLanguageTexts(program_, QString()),
+                         {main_.get(), nullptr, menu_});
 }
 
 void Wiring::openSettings(const QString& mode) {

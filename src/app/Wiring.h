@@ -47,5 +47,4 @@ class Wiring : public QObject {
     frmMeny* menu_;
     QPointer<frmSettings> settings_;
     bool waitForFirstFrame_ = false;
-    bool settingsWanted_ = false;
 };

@@ -173,4 +173,10 @@ QList<Assignment> lanTexts(const LanInputs& in, const Lookup& lookup) {
     return texts.out;
 }
 
+QList<Assignment> selectedLanguageTexts(Program& program, const QString& settingsMode) {
+    useSelectedLanguage(program);
+    return lanTexts(readLanInputs(program, settingsMode),
+                    [&program](const QString& key) { return program.text(key); });
+}
+
 } // namespace language

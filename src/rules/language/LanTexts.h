@@ -45,6 +45,10 @@ LanInputs readLanInputs(const Program& program, const QString& settingsMode);
 // page keeps as designed are left out.
 QList<Assignment> lanTexts(const LanInputs& in, const Lookup& lookup);
 
+// Locates the selected language, makes it the program's LanguageFile, and gives every caption
+// and tooltip in it for the settings page `settingsMode`.
+QList<Assignment> selectedLanguageTexts(Program& program, const QString& settingsMode);
+
 // Pieces that other windows build the same way.
 inline QString padded(const QString& text) {
     return QLatin1Char(' ') + text + QLatin1Char(' ');

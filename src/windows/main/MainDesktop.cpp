@@ -26,24 +26,17 @@ void restore(QWidget* w) {
 
 void Main::ScreenKoll() {
     const QRect area = program_.platform.desktop.workArea(this);
-    const QSize inTwips(twips::fromPx(area.width()), twips::fromPx(area.height()));
-    switch (desktop::screenFit(inTwips)) {
-    case desktop::Fit::TopLeft:
-        move(area.topLeft());
-        restore(this);
-        // The window fills the work area: there is nowhere to drag it.
-        titellist_->hide();
-        break;
-    case desktop::Fit::Centre:
-        restore(this);
-        titellist_->show();
-        move(area.topLeft() + desktop::centred(area.size(), size()));
-        break;
-    case desktop::Fit::Keep:
-        restore(this);
-        titellist_->show();
-        break;
-    }
+    restore(this);
+    const desktop::Fit fit =
+        desktop::screenFit({twips::fromPx(area.width()), twips::fromPx(area.height())});
+    // Filling the work area, the window has nowhere to be dragged.
+    titellist_->setVisible(fit != desktop::Fit::TopLeft);
+    if (fit == desktop::Fit::TopLeft) move(area.topLeft());
+    if (fit == desktop::Fit::Centre) centreOn(area);
+}
+
+void Main::centreOn(const QRect& area) {
+    move(area.topLeft() + desktop::centred(area.size(), size()));
 }
 
 void Main::displayChanged() {
@@ -83,11 +76,9 @@ bool Main::titleMouse(QMouseEvent* event) {
     case QEvent::MouseButtonRelease:
         if (event->button() == Qt::LeftButton) titleDrag_ = false;
         break;
-    default: { // a double click centres the window, whatever the work area's size
-        const QRect area = program_.platform.desktop.workArea(this);
-        move(area.topLeft() + desktop::centred(area.size(), size()));
+    default: // a double click centres the window, whatever the work area's size
+        centreOn(program_.platform.desktop.workArea(this));
         break;
-    }
     }
     return true;
 }

@@ -118,6 +118,7 @@ class Main : public QWidget {
     void failurePath(const RuntimeFailure& failure, const QString& place);
     void loadBackgroundPicture();
     bool titleMouse(QMouseEvent* event);
+    void centreOn(const QRect& area);
     void lblHelpClick();
     QString submission() const;
     bool confirm(const ini::SwitchKey& warning, text::Key prompt);

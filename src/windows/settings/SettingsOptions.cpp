@@ -3,7 +3,6 @@
 #include "core/Program.h"
 #include "rules/desktop/WebLinks.h"
 #include "rules/language/LanTexts.h"
-#include "rules/language/LanguageFile.h"
 #include "rules/scores/HighscoreStore.h"
 #include "rules/users/UserList.h"
 #include "ui/ClickLabel.h"
@@ -15,10 +14,7 @@
 #include <QPushButton>
 
 void frmSettings::LanUpdate() {
-    language::useSelectedLanguage(program_);
-    const auto texts =
-        language::lanTexts(language::readLanInputs(program_, mode_),
-                           [this](const QString& key) { return program_.text(key); });
+    const auto texts = language::selectedLanguageTexts(program_, mode_);
     language::applyTexts(texts, {nullptr, this, nullptr});
     emit textsChanged(texts);
     // A list of users shows the current one by its place, which also tells apart two users
