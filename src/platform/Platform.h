@@ -5,6 +5,9 @@
 #include <QObject>
 #include <QRect>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QWidget;
 
@@ -24,6 +27,10 @@ class Boxes {
     // Free text input; a cancelled box answers "".
     virtual QString input(QWidget* parent, const QString& prompt, const QString& title,
                           const QString& defaultText = {}) = 0;
+    // The desktop's dialog for choosing one existing file, starting in `directory`. Each filter
+    // is "Description (*.a *.b)"; the first is selected. A cancelled dialog answers "".
+    virtual QString openFile(QWidget* parent, const QString& title, const QString& directory,
+                             const QStringList& filters) = 0;
 };
 
 // Wave sounds. `wait` blocks until the sound has ended, but never longer than its length nor
@@ -71,6 +78,38 @@ class Random {
     virtual double next() = 0;
 };
 
+// Where and as whom mail is sent: the Mail section of Tarn.ini with its defaults filled in.
+struct MailAccount {
+    QString server;   // "smtp://host:port" (STARTTLS when offered) or "smtps://host:port"
+    QString user;     // login only when not empty
+    QString password;
+    QString from;
+    QString to;
+};
+
+// One message: a text part and one file attached under its own name.
+struct MailMessage {
+    QString subject;
+    QString text;
+    QString attachmentPath;
+};
+
+// What became of a message. `error` says what failed, for the player; empty when sent.
+struct MailResult {
+    bool sent = false;
+    QString error;
+};
+
+// Sending mail. The transfer runs off the calling thread and takes at most about 30 s; `done`
+// is called later on the thread of `receiver` (never from inside send), and not at all when
+// `receiver` is gone by then.
+class Mail {
+  public:
+    virtual ~Mail() = default;
+    virtual void send(const MailAccount& account, const MailMessage& message, QObject* receiver,
+                      std::function<void(const MailResult&)> done) = 0;
+};
+
 // The set of facilities handed to the windows.
 struct Platform {
     Boxes& boxes;
@@ -79,6 +118,7 @@ struct Platform {
     Desktop& desktop;
     Clock& clock;
     Random& random;
+    Mail& mail;
 };
 
 } // namespace platform

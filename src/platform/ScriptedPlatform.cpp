@@ -1,5 +1,8 @@
 #include "platform/ScriptedPlatform.h"
 
+#include <QMetaObject>
+#include <QPointer>
+
 namespace platform {
 
 bool ScriptedBoxes::askYesNo(QWidget*, const QString& prompt, const QString& title, bool) {
@@ -15,6 +18,26 @@ QString ScriptedBoxes::input(QWidget*, const QString& prompt, const QString& tit
                              const QString& defaultText) {
     shown.append({RecordedBox::Input, prompt, title, BoxIcon::None, defaultText});
     return inputAnswers.isEmpty() ? defaultText : inputAnswers.takeFirst();
+}
+
+QString ScriptedBoxes::openFile(QWidget*, const QString& title, const QString& directory,
+                                const QStringList& filters) {
+    fileDialogs.append({title, directory, filters});
+    return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
+}
+
+void ScriptedMail::send(const MailAccount& account, const MailMessage& message,
+                        QObject* receiver, std::function<void(const MailResult&)> done) {
+    sent.append({account, message});
+    const MailResult result = results.isEmpty() ? MailResult{true, {}} : results.takeFirst();
+    QPointer<QObject> alive(receiver);
+    QMetaObject::invokeMethod(
+        receiver,
+        [alive, result, done = std::move(done)] {
+            if (alive)
+                done(result);
+        },
+        Qt::QueuedConnection);
 }
 
 bool ScriptedSound::play(const QString& wavePath, bool wait) {

@@ -24,10 +24,19 @@ class ScriptedBoxes : public Boxes {
                  BoxIcon icon = BoxIcon::None) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText = {}) override;
+    QString openFile(QWidget* parent, const QString& title, const QString& directory,
+                     const QStringList& filters) override;
 
     QList<bool> yesNoAnswers; // taken from the front; an empty script answers No
     QStringList inputAnswers; // taken from the front; an empty script answers the default
+    QStringList fileAnswers;  // taken from the front; an empty script cancels
     QList<RecordedBox> shown;
+    struct FileDialog {
+        QString title;
+        QString directory;
+        QStringList filters;
+    };
+    QList<FileDialog> fileDialogs;
 };
 
 struct PlayedSound {
@@ -86,9 +95,24 @@ class ScriptedRandom : public Random {
     QList<quint32> seeds;
 };
 
+// Records each message and answers it from `results` (front first; none left: sent), on the
+// next turn of the event loop as the real one would.
+class ScriptedMail : public Mail {
+  public:
+    void send(const MailAccount& account, const MailMessage& message, QObject* receiver,
+              std::function<void(const MailResult&)> done) override;
+
+    struct Sent {
+        MailAccount account;
+        MailMessage message;
+    };
+    QList<Sent> sent;
+    QList<MailResult> results;
+};
+
 class ScriptedPlatform {
   public:
-    Platform platform() { return {boxes, sound, shell, desktop, clock, random}; }
+    Platform platform() { return {boxes, sound, shell, desktop, clock, random, mail}; }
 
     ScriptedBoxes boxes;
     ScriptedSound sound;
@@ -96,6 +120,7 @@ class ScriptedPlatform {
     ScriptedDesktop desktop;
     ScriptedClock clock;
     ScriptedRandom random;
+    ScriptedMail mail;
 };
 
 } // namespace platform

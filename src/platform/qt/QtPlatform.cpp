@@ -3,10 +3,13 @@
 #include "platform/DesktopUrl.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLocale>
+#include <QMetaObject>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QSysInfo>
 #include <QUrl>
@@ -51,6 +54,24 @@ QString QtBoxes::input(QWidget* parent, const QString& prompt, const QString& ti
     const QString text =
         QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, defaultText, &ok);
     return ok ? text : QString();
+}
+
+QString QtBoxes::openFile(QWidget* parent, const QString& title, const QString& directory,
+                          const QStringList& filters) {
+    return QFileDialog::getOpenFileName(parent, title, directory,
+                                        filters.join(QStringLiteral(";;")));
+}
+
+void NoMail::send(const MailAccount&, const MailMessage&, QObject* receiver,
+                  std::function<void(const MailResult&)> done) {
+    QPointer<QObject> alive(receiver);
+    QMetaObject::invokeMethod(
+        receiver,
+        [alive, done = std::move(done)] {
+            if (alive)
+                done({false, QStringLiteral("This build cannot send mail.")});
+        },
+        Qt::QueuedConnection);
 }
 
 bool QtShell::open(const QString& addressOrPath) {

@@ -15,6 +15,15 @@ class QtBoxes : public Boxes {
     void message(QWidget* parent, const QString& text, const QString& title, BoxIcon icon) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText) override;
+    QString openFile(QWidget* parent, const QString& title, const QString& directory,
+                     const QStringList& filters) override;
+};
+
+// Until mail is wired to a transfer: every message fails with a plain reason.
+class NoMail : public Mail {
+  public:
+    void send(const MailAccount& account, const MailMessage& message, QObject* receiver,
+              std::function<void(const MailResult&)> done) override;
 };
 
 class QtShell : public Shell {
@@ -50,7 +59,7 @@ class MersenneRandom : public Random {
 // Owns one of each and hands them out as a Platform.
 class QtPlatform {
   public:
-    Platform platform() { return {boxes, sound, shell, desktop, clock, random}; }
+    Platform platform() { return {boxes, sound, shell, desktop, clock, random, mail}; }
 
     QtBoxes boxes;
     LazySound sound;
@@ -58,6 +67,7 @@ class QtPlatform {
     QtDesktop desktop;
     SystemClock clock;
     MersenneRandom random;
+    NoMail mail;
 };
 
 } // namespace platform
