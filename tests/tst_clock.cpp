@@ -28,8 +28,8 @@ struct Clock : WithTickingBoxes, TestGame {
               platform::ScriptedPlatform& s = t.scripted;
               const QString language = t.program->languageFile;
               t.program = std::make_unique<Program>(
-                  t.dir.path(),
-                  platform::Platform{alarmBoxes, s.sound, s.shell, s.desktop, s.clock, s.random, s.mail});
+                  t.dir.path(), platform::Platform{alarmBoxes, s.sound, s.shell, s.desktop, s.clock,
+                                                   s.random, s.mail});
               t.program->languageFile = language;
           }) {}
     void tickAt(int h, int m, int s = 0) {

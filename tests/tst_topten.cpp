@@ -289,7 +289,8 @@ class TopTenTest : public QObject {
         Fixture f;
         ReenteringBoxes boxes;
         platform::ScriptedPlatform& s = f.t.scripted;
-        Program program(f.t.dir.path(), {boxes, s.sound, s.shell, s.desktop, s.clock, s.random, s.mail});
+        Program program(f.t.dir.path(),
+                        {boxes, s.sound, s.shell, s.desktop, s.clock, s.random, s.mail});
         program.languageFile = f.t.program->languageFile;
         TopTen topTen(program);
         boxes.nested = [&] { return topTen.KollaScore(250, 0, f.labels); };
