@@ -80,8 +80,8 @@ class Random {
 
 // Where and as whom mail is sent: the Mail section of Tarn.ini with its defaults filled in.
 struct MailAccount {
-    QString server;   // "smtp://host:port" (STARTTLS when offered) or "smtps://host:port"
-    QString user;     // login only when not empty
+    QString server; // "smtp://host:port" (STARTTLS when offered) or "smtps://host:port"
+    QString user;   // login only when not empty
     QString password;
     QString from;
     QString to;

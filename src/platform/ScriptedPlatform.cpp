@@ -26,16 +26,15 @@ QString ScriptedBoxes::openFile(QWidget*, const QString& title, const QString& d
     return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
 }
 
-void ScriptedMail::send(const MailAccount& account, const MailMessage& message,
-                        QObject* receiver, std::function<void(const MailResult&)> done) {
+void ScriptedMail::send(const MailAccount& account, const MailMessage& message, QObject* receiver,
+                        std::function<void(const MailResult&)> done) {
     sent.append({account, message});
     const MailResult result = results.isEmpty() ? MailResult{true, {}} : results.takeFirst();
     QPointer<QObject> alive(receiver);
     QMetaObject::invokeMethod(
         receiver,
         [alive, result, done = std::move(done)] {
-            if (alive)
-                done(result);
+            if (alive) done(result);
         },
         Qt::QueuedConnection);
 }

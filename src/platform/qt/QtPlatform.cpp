@@ -7,8 +7,8 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QLocale>
-#include <QMetaObject>
 #include <QMessageBox>
+#include <QMetaObject>
 #include <QPointer>
 #include <QScreen>
 #include <QSysInfo>
@@ -68,8 +68,7 @@ void NoMail::send(const MailAccount&, const MailMessage&, QObject* receiver,
     QMetaObject::invokeMethod(
         receiver,
         [alive, done = std::move(done)] {
-            if (alive)
-                done({false, QStringLiteral("This build cannot send mail.")});
+            if (alive) done({false, QStringLiteral("This build cannot send mail.")});
         },
         Qt::QueuedConnection);
 }
