@@ -5,6 +5,8 @@
 #include "windows/main/MainWindow.h"
 #include "windows/menu/MenuWindow.h"
 #include "windows/settings/SettingsWindow.h"
+#include "windows/translator/LanguageWindow.h"
+#include "windows/wizard/SetLanWindow.h"
 
 #include <QEvent>
 #include <QMenu>
@@ -80,6 +82,38 @@ void Wiring::unloadSettings() {
     old->deleteLater();
 }
 
+frmSetLan* Wiring::wizard() const {
+    return wizard_.data();
+}
+
+frmLanguage* Wiring::editor() const {
+    return editor_.data();
+}
+
+void Wiring::openWizard() {
+    unloadSettings();
+    if (wizard_ && wizard_->isVisible()) return;
+    auto* w = new frmSetLan(program_, job_, main_.get());
+    wizard_ = w;
+    connect(w, &frmSetLan::editorWanted, this, &Wiring::openEditor);
+    connect(w, &frmSetLan::settingsWanted, this, [this] { openSettings(QStringLiteral("all")); });
+    w->show();
+    w->raise();
+    w->activateWindow();
+}
+
+void Wiring::openEditor() {
+    if (editor_ && editor_->isVisible()) return;
+    auto* e = new frmLanguage(program_, job_, main_.get());
+    editor_ = e;
+    connect(e, &frmLanguage::wizardWanted, this, &Wiring::openWizard);
+    // After a save the new language is the selected one: the settings window applies it.
+    connect(e, &frmLanguage::settingsWanted, this, [this] { openSettings(QStringLiteral("all")); });
+    e->show();
+    e->raise();
+    e->activateWindow();
+}
+
 void Wiring::load(const QString& mode) {
     Main* m = main_.get();
     auto* s = new frmSettings(program_, mode, {m->soundSwitch(), m->alarmArmed()}, m);
@@ -99,5 +133,6 @@ void Wiring::load(const QString& mode) {
     connect(s, &frmSettings::userChanged, m, &Main::showUser);
     connect(s, &frmSettings::listCleared, m, &Main::clearTopList);
     connect(s, &frmSettings::userReady, m, &Main::userReady);
+    connect(s, &frmSettings::translateRequested, this, &Wiring::openWizard);
     s->load();
 }

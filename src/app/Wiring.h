@@ -2,6 +2,8 @@
 // The program's windows and every connection between them: the main window, its pop-up menus'
 // window, and the settings window, which is loaded and unloaded here on the main window's
 // requests. Windows only emit what changed; this is the one place that knows who listens.
+#include "rules/translate/Translation.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -9,6 +11,8 @@
 
 class Main;
 class frmMeny;
+class frmLanguage;
+class frmSetLan;
 class frmSettings;
 struct Program;
 
@@ -33,6 +37,12 @@ class Wiring : public QObject {
     // reads Tarn.ini and applies the language again.
     void openSettings(const QString& mode);
     void unloadSettings();
+    // The translation wizard, in place of the settings window; and the editor it hands over to.
+    void openWizard();
+    void openEditor();
+    // Null while the window is not open.
+    frmSetLan* wizard() const;
+    frmLanguage* editor() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,4 +57,8 @@ class Wiring : public QObject {
     frmMeny* menu_;
     QPointer<frmSettings> settings_;
     bool waitForFirstFrame_ = false;
+    // What the wizard set up for the editor.
+    translate::Job job_;
+    QPointer<frmSetLan> wizard_;
+    QPointer<frmLanguage> editor_;
 };

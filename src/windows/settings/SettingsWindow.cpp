@@ -72,8 +72,7 @@ void frmSettings::buildControls() {
     list1_ = make<QComboBox>("List1", frame1_, List1);
     connect(list1_, &QComboBox::activated, this, &frmSettings::List1Click);
     setTranslate_ = button("setTranslate", frame1_, setTranslate, QStringLiteral("Translate"));
-    // The translation tools are not part of the game yet: the button has nothing to open.
-    setTranslate_->setEnabled(false);
+    connect(setTranslate_, &QPushButton::clicked, this, &frmSettings::translateRequested);
 
     buildUserFrame();
 

@@ -49,6 +49,8 @@ class frmSettings : public QDialog {
     // Closed with its Close button while the current user has a name: a score that waits
     // for a user may go now.
     void userReady();
+    // The translation tools are wanted; they open in place of this window.
+    void translateRequested();
 
   private:
     // Applies the selected language here and hands the rest to textsChanged.
