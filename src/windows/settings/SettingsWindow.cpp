@@ -2,6 +2,7 @@
 
 #include "core/Program.h"
 #include "ui/ClickLabel.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Resources.h"
 #include "windows/settings/SettingsOptions.h"
@@ -17,14 +18,10 @@
 
 using namespace settingsLayout;
 
-namespace {
-template <class W> W* make(const char* name, QWidget* parent, const Place& at) {
-    auto* w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(at.px());
-    return w;
-}
+using controls::button;
+using controls::make;
 
+namespace {
 QGroupBox* frame(const char* name, QWidget* parent, const Place& at, const QString& caption) {
     auto* f = make<QGroupBox>(name, parent, at);
     f->setTitle(caption);
@@ -41,13 +38,6 @@ class StarPasswordStyle : public QProxyStyle {
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
-
-QPushButton* button(const char* name, QWidget* parent, const Place& at, const QString& caption) {
-    auto* b = make<QPushButton>(name, parent, at);
-    b->setText(caption);
-    b->setAutoDefault(false);
-    return b;
-}
 } // namespace
 
 frmSettings::frmSettings(Program& program, const QString& mode, const Held& held, QWidget* parent)

@@ -5,6 +5,7 @@
 #include "core/Program.h"
 #include "rules/language/LanguageFile.h"
 #include "rules/users/UserList.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Layout.h"
 
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+using controls::button;
+using controls::make;
 using layout::Place;
 
 namespace {
@@ -40,24 +43,10 @@ constexpr Place bSave{3840, 4290, 2040, 405};
 constexpr Place Command1{6000, 4290, 1500, 405};
 constexpr int ClientWidth = 7800, ClientHeight = 4980;
 
-template <class W> W* make(const char* name, QWidget* parent, const Place& at) {
-    auto* w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(at.px());
-    return w;
-}
-
 QLabel* label(const char* name, QWidget* parent, const Place& at, const QString& caption = {}) {
     auto* l = make<QLabel>(name, parent, at);
     l->setText(caption);
     return l;
-}
-
-QPushButton* button(const char* name, QWidget* parent, const Place& at, const QString& caption) {
-    auto* b = make<QPushButton>(name, parent, at);
-    b->setText(caption);
-    b->setAutoDefault(false);
-    return b;
 }
 
 QTimer* timer(const char* name, QObject* parent, int ms) {

@@ -2,6 +2,7 @@
 
 #include "core/Program.h"
 #include "rules/language/LanguageFile.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Layout.h"
 #include "windows/wizard/MailAccountStub.h"
@@ -14,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using controls::button;
+using controls::make;
 using layout::Place;
 
 namespace {
@@ -44,13 +47,6 @@ void paintList(QComboBox* list, bool inUse) {
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Button, colour);
     list->setPalette(palette);
-}
-
-template <class W> W* make(const char* name, QWidget* parent, const Place& at) {
-    auto* w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(at.px());
-    return w;
 }
 
 } // namespace
@@ -105,9 +101,7 @@ void frmSetLan::build() {
         texts_ << text;
     }
 
-    command1_ = make<QPushButton>("Command1", this, Command1);
-    command1_->setText(QStringLiteral("&Cancel"));
-    command1_->setAutoDefault(false);
+    command1_ = button("Command1", this, Command1, QStringLiteral("&Cancel"));
     connect(command1_, &QPushButton::clicked, this, &frmSetLan::Command1Click);
     command2_ = make<QPushButton>("Command2", this, Command2);
     command2_->setText(QStringLiteral("&Next step >>"));
