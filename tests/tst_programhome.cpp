@@ -357,6 +357,10 @@ class TestProgramHome : public QObject {
                                                  << "file" << true << "file/tarnwick";
         QTest::newRow("HOME read-only") << "readonly"
                                         << "" << true << "readonly";
+        // Refused even to root, so this case runs wherever the tests do.
+        QTest::newRow("XDG_DATA_HOME where nobody may create")
+            << "home"
+            << "/proc/tarnwick-data" << true << "/proc/tarnwick-data/tarnwick";
         QTest::newRow("no HOME") << ""
                                  << "" << true << "HOME";
         QTest::newRow("no installed data") << "home"
@@ -377,7 +381,9 @@ class TestProgramHome : public QObject {
         QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("readonly"))));
         QVERIFY(QDir().mkpath(root.filePath(QStringLiteral("home"))));
         ::chmod(QFile::encodeName(root.filePath(QStringLiteral("readonly"))).constData(), 0555);
-        const auto absolute = [&](const QString& p) { return p.isEmpty() ? p : root.filePath(p); };
+        const auto absolute = [&](const QString& p) {
+            return p.isEmpty() || p.startsWith(QLatin1Char('/')) ? p : root.filePath(p);
+        };
         const platform::PlaceFacts facts{
             prefix + QStringLiteral("/bin"), false, false, false, absolute(xdg), absolute(home)};
         platform::ScriptedBoxes boxes;

@@ -173,7 +173,11 @@ QString makeWritableDir(const QString& dir) {
     for (const QString& part : clean.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         path += QLatin1Char('/') + part;
         if (::mkdir(encoded(path).constData(), 0700) == 0 || errno == EEXIST) continue;
-        return QStringLiteral("cannot create %1: %2").arg(path, errorText(errno));
+        const int error = errno;
+        // Some file systems refuse to make what already exists with another reason than EEXIST.
+        struct stat st {};
+        if (::stat(encoded(path).constData(), &st) == 0 && S_ISDIR(st.st_mode)) continue;
+        return QStringLiteral("cannot create %1: %2").arg(path, errorText(error));
     }
     struct stat st {};
     if (::stat(encoded(clean).constData(), &st) != 0 || !S_ISDIR(st.st_mode))
