@@ -19,8 +19,8 @@ namespace {
 
 const QString TempPrefix = QStringLiteral(".seeding-");
 // The stamp names a handful of files; anything larger is not ours and reads as no stamp.
-constexpr qint64 MaxStampBytes = 64 * 1024;
-constexpr size_t Chunk = 64 * 1024;
+constexpr qint64 MaxStampBytes = qint64(64) * 1024;
+constexpr size_t Chunk = size_t(64) * 1024;
 
 QString errorText(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -104,7 +104,7 @@ QString copyIn(const QString& source, const QString& dir, const QString& name,
         ::close(in);
         return QStringLiteral("%1 is not a regular file").arg(source);
     }
-    const QString problem = replaceAtomically(dir, name, [&](int out) -> QString {
+    QString problem = replaceAtomically(dir, name, [&](int out) -> QString {
         QCryptographicHash hash(QCryptographicHash::Sha256);
         QByteArray buffer(qsizetype(Chunk), Qt::Uninitialized);
         for (;;) {
