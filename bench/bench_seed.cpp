@@ -19,7 +19,7 @@ namespace {
 bool writeSized(const QString& path, qint64 size, char fill) {
     QFile f(path);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const QByteArray block(64 * 1024, fill);
+    const QByteArray block(qsizetype(64) * 1024, fill);
     for (qint64 left = size; left > 0; left -= block.size())
         if (f.write(block.constData(), std::min<qint64>(left, block.size())) < 0) return false;
     return true;
