@@ -651,6 +651,8 @@ class PackageTest : public QObject {
         QTest::newRow("the sound module") << QByteArray("libtarnwick_sound.so");
         QTest::newRow("a versioned library") << QByteArray("libasound.so.2");
         QTest::newRow("Qt's configuration") << QByteArray("QT.conf");
+        // It decides what an installed game's next version may replace.
+        QTest::newRow("the record of installed files") << QByteArray(".SHIPPED");
         QTest::newRow("leading blank") << QByteArray(" x.wav");
         QTest::newRow("quoted") << QByteArray("\"x.wav\"");
     }

@@ -554,6 +554,19 @@ class SoundsTest : public QObject {
                  QDir::cleanPath(QStringLiteral(TARNWICK_SOUND_MODULE)));
     }
 
+    // An installed program finds it in lib/tarnwick beside bin, and only after the build's place.
+    void programModuleOfAnInstallation() {
+        const QStringList paths = platform::LazySound::programModulePaths();
+        const QString name = QFileInfo(QStringLiteral(TARNWICK_SOUND_MODULE)).fileName();
+        const QDir bin(QCoreApplication::applicationDirPath());
+        QCOMPARE(paths.size(), 2);
+        QCOMPARE(bin.relativeFilePath(paths[0]),
+                 QDir::cleanPath(QStringLiteral(TARNWICK_SOUND_MODULE_DIR "/") + name));
+        QCOMPARE(bin.relativeFilePath(paths[1]),
+                 QDir::cleanPath(QStringLiteral(TARNWICK_MODULE_FROM_BIN "/") + name));
+        QVERIFY(paths[1].endsWith(QStringLiteral("/tarnwick/") + name));
+    }
+
     // The module loads once, whether the first call is the early load or a sound, and a second
     // early load neither loads it again nor makes another player.
     void moduleLoadsOnce() {

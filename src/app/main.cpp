@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 #include "core/BuiltIn.h"
 #include "core/Program.h"
+#include "core/ProgramDirectory.h"
 #include "platform/ProfileFile.h"
 #include "platform/qt/QtPlatform.h"
 
@@ -15,7 +16,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tarnwick 2000"));
 
     platform::QtPlatform desktop;
-    Program program(QCoreApplication::applicationDirPath(), desktop.platform());
+    // Portable beside the executable, or the player's own folder for an installed game; decided
+    // here once, and every file of the game is found through program.dir from then on.
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QString dir = openProgramDirectory(platform::observePlace(exeDir),
+                                             platform::installedDataDirs(exeDir), desktop.boxes);
+    if (dir.isEmpty()) return 1;
+    Program program(dir, desktop.platform());
     // Leaving ends the process at once: every file has been written and closed already.
     program.quit = [] {
         std::fflush(nullptr);

@@ -9,11 +9,25 @@
 
 namespace platform {
 
-QString LazySound::programModulePath() {
+QStringList LazySound::programModulePaths() {
     const QString programDir = QCoreApplication::applicationDirPath();
-    if (programDir.isEmpty()) return QString();
-    return QDir::cleanPath(
-        programDir + QStringLiteral("/" TARNWICK_SOUND_MODULE_DIR "/" TARNWICK_SOUND_MODULE_NAME));
+    if (programDir.isEmpty()) return {};
+    // Where the build lays it out (a portable copy), then where an installation puts it.
+    QStringList paths;
+    for (const QString& folder : {QStringLiteral(TARNWICK_SOUND_MODULE_DIR),
+                                  QStringLiteral(TARNWICK_INSTALLED_SOUND_MODULE_DIR)}) {
+        const QString path = QDir::cleanPath(programDir + QLatin1Char('/') + folder +
+                                             QStringLiteral("/" TARNWICK_SOUND_MODULE_NAME));
+        if (!paths.contains(path)) paths << path;
+    }
+    return paths;
+}
+
+QString LazySound::programModulePath() {
+    const QStringList paths = programModulePaths();
+    for (const QString& path : paths)
+        if (QFileInfo(path).isFile()) return path;
+    return paths.value(0);
 }
 
 LazySound::LazySound(QString modulePath, int maxWaitMs)

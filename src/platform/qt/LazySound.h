@@ -5,6 +5,7 @@
 #include "platform/WaveFile.h"
 
 #include <QLibrary>
+#include <QStringList>
 
 #include <memory>
 
@@ -27,9 +28,12 @@ class LazySound : public Sound {
     // How often this player has tried to load the module: 0 or 1.
     int loadAttempts() const { return loadAttempts_; }
 
-    // The module beside the executable, in the folder the build fixed. Never taken from a
-    // file or the environment: whatever lies at this path runs inside the game.
+    // The module in a folder the build fixed relative to the executable: the first of
+    // programModulePaths that exists, else the first. Never taken from a file or the
+    // environment: whatever lies at this path runs inside the game.
     static QString programModulePath();
+    // Beside the executable as the build lays it out, then where an installation puts it.
+    static QStringList programModulePaths();
 
   private:
     QString modulePath_;

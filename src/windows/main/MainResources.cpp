@@ -4,6 +4,7 @@
 #include "core/Program.h"
 #include "package/UnPackage.h"
 #include "platform/ProfileFile.h"
+#include "platform/ProgramSeed.h"
 #include "windows/main/MainWindow.h"
 
 #include <QApplication>
@@ -34,9 +35,15 @@ bool Main::isResourceName(const QString& name) const {
     // leaving would delete it.
     // Nor is anything the program would run: Qt reads qt.conf beside the program (it can name
     // other plugins), and a shared library there (the sound module) is loaded into the game.
-    const QString own[] = {QStringLiteral("Tarn.ini"), QStringLiteral("Tarn.log"),
-                           QStringLiteral("Res.pac"), QStringLiteral("qt.conf"),
-                           QFileInfo(QCoreApplication::applicationFilePath()).fileName()};
+    // An installed game's folder holds no executable, but refusing its name there costs
+    // nothing. Nor is the record of the installed files copied in overwritten: it decides what
+    // a newer version may replace.
+    const QString own[] = {QStringLiteral("Tarn.ini"),
+                           QStringLiteral("Tarn.log"),
+                           QStringLiteral("Res.pac"),
+                           QStringLiteral("qt.conf"),
+                           QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                           platform::shippedStampName()};
     const QString lower = name.toLower();
     if (lower.endsWith(QLatin1String(".so")) || lower.contains(QLatin1String(".so."))) return false;
     return std::none_of(std::begin(own), std::end(own), [&](const QString& o) {
