@@ -22,12 +22,12 @@ void registerOnce() {
     Q_UNUSED(registered);
 }
 
-// A picture compiled in as bare pixels (width, height, then premultiplied ARGB32 rows), copied
-// out as it lies: nothing to decode on the way to the first frame. Null unless it is there and
-// holds exactly the pixels its size says.
-QPixmap barePixels(const QString& name) {
-    registerOnce();
-    const QResource r(QStringLiteral(":/art/") + name + QStringLiteral(".pixels"));
+// A picture compiled in as bare pixels (width, height, then premultiplied ARGB32 rows). The 1x
+// ones are stored uncompressed and copied out as they lie: nothing to decode on the way to
+// the first frame; the 2x ones are packed and unpacked here. Null unless it is there and holds
+// exactly the pixels its size says.
+QImage barePixels(const QString& path) {
+    const QResource r(path);
     if (!r.isValid()) return {};
     const QByteArray held =
         r.compressionAlgorithm() == QResource::NoCompression
@@ -44,32 +44,74 @@ QPixmap barePixels(const QString& name) {
     const auto row = qsizetype(width) * 4;
     for (int y = 0; y < int(height); ++y)
         std::memcpy(pixels.scanLine(y), held.constData() + 8 + y * row, size_t(row));
-    return QPixmap::fromImage(std::move(pixels), Qt::NoFormatConversion);
+    return pixels;
+}
+
+// The variant of `name` for the ratio, from the 2x folder when that scale is wanted, and the
+// 1x one should the 2x be missing.
+template <class Load> QPixmap variant(const QString& name, qreal devicePixelRatio, Load&& load) {
+    registerOnce();
+    const int scale = pictureScale(devicePixelRatio);
+    if (scale > 1) {
+        QPixmap p = load(QStringLiteral(":/art/2x/") + name);
+        if (!p.isNull()) {
+            p.setDevicePixelRatio(scale);
+            return p;
+        }
+    }
+    return load(QStringLiteral(":/art/") + name);
+}
+
+QPixmap bare(const QString& name, qreal devicePixelRatio) {
+    return variant(name + QStringLiteral(".pixels"), devicePixelRatio, [](const QString& path) {
+        return QPixmap::fromImage(barePixels(path), Qt::NoFormatConversion);
+    });
 }
 
 } // namespace
 
-QPixmap bitmap(int id) {
-    registerOnce();
-    return QPixmap(QStringLiteral(":/art/bitmap%1.png").arg(id));
+int pictureScale(qreal devicePixelRatio) {
+    return devicePixelRatio > 1 ? 2 : 1;
 }
-QPixmap iconPixmap(int id) {
-    return barePixels(QStringLiteral("icon%1").arg(id));
+
+QPixmap bitmap(int id, qreal devicePixelRatio) {
+    return variant(QStringLiteral("bitmap%1.png").arg(id), devicePixelRatio,
+                   [](const QString& path) { return QPixmap(path); });
 }
-QIcon icon(int id) {
-    const QPixmap p = iconPixmap(id);
-    return p.isNull() ? QIcon() : QIcon(p);
+QPixmap iconPixmap(int id, qreal devicePixelRatio) {
+    return bare(QStringLiteral("icon%1").arg(id), devicePixelRatio);
 }
-QCursor cursor(int id) {
-    const QPixmap p = barePixels(QStringLiteral("cursor%1").arg(id));
-    // The hand's fingertip is the hot spot.
-    return p.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(p, p.width() / 3, 0);
+QIcon icon(int id, qreal devicePixelRatio) {
+    QIcon icon;
+    const QPixmap single = iconPixmap(id);
+    if (single.isNull()) return icon;
+    icon.addPixmap(single);
+    if (pictureScale(devicePixelRatio) > 1) {
+        const QPixmap dense = iconPixmap(id, devicePixelRatio);
+        if (dense.devicePixelRatio() > 1) icon.addPixmap(dense);
+    }
+    return icon;
 }
-QPixmap background() {
-    return barePixels(QStringLiteral("background"));
+QCursor cursor(int id, qreal devicePixelRatio) {
+    const QPixmap p = bare(QStringLiteral("cursor%1").arg(id), devicePixelRatio);
+    // The hand's fingertip is the hot spot, in logical pixels like the picture's size.
+    const int logicalWidth = int(p.deviceIndependentSize().width());
+    return p.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(p, logicalWidth / 3, 0);
 }
-QPixmap splash() {
-    return barePixels(QStringLiteral("splash"));
+QPixmap background(qreal devicePixelRatio) {
+    return bare(QStringLiteral("background"), devicePixelRatio);
+}
+QPixmap splash(qreal devicePixelRatio) {
+    return bare(QStringLiteral("splash"), devicePixelRatio);
+}
+
+const QPixmap& Picture::forRatio(qreal devicePixelRatio) {
+    const int scale = pictureScale(devicePixelRatio);
+    if (scale != scale_) {
+        loaded_ = load_(devicePixelRatio);
+        scale_ = scale;
+    }
+    return loaded_;
 }
 
 void paintPicture(QWidget* widget, const QPixmap& picture) {
@@ -79,5 +121,8 @@ void paintPicture(QWidget* widget, const QPixmap& picture) {
     } else {
         p.fillRect(widget->rect(), QColor(0x10, 0x3a, 0x22));
     }
+}
+void paintPicture(QWidget* widget, Picture& picture) {
+    paintPicture(widget, picture.forRatio(widget->devicePixelRatioF()));
 }
 } // namespace resources

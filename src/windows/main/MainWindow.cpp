@@ -33,7 +33,6 @@ Main::Main(Program& program, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(twips::px(layout::WindowWidth), twips::px(layout::WindowHeight));
     setFont(fonts::sansSerif());
-    artwork_ = resources::background();
     buildControls();
     connect(&program_.platform.desktop, &platform::Desktop::displayChanged, this,
             &Main::displayChanged);
@@ -220,9 +219,10 @@ void Main::buildTimers() {
 
 void Main::load() {
     try {
-        setWindowIcon(resources::icon(resources::WindowIcon));
-        errorPic_->setPixmap(resources::iconPixmap(resources::ErrorIcon));
-        const QCursor hand = resources::cursor(resources::PointingHand);
+        const qreal ratio = devicePixelRatioF();
+        setWindowIcon(resources::icon(resources::WindowIcon, ratio));
+        errorPic_->setPixmap(resources::iconPixmap(resources::ErrorIcon, ratio));
+        const QCursor hand = resources::cursor(resources::PointingHand, ratio);
         for (const char* name :
              {"lb_User", "NyttSpel", "lblSett", "lblHelp", "Homepage", "ShowTime"})
             findChild<QWidget*>(QLatin1String(name))->setCursor(hand);

@@ -7,9 +7,9 @@
 #include "core/ProfileSchema.h"
 #include "platform/Failure.h"
 #include "rules/game/GameModel.h"
+#include "ui/Resources.h"
 
 #include <QList>
-#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -158,7 +158,7 @@ class Main : public QWidget {
     std::unique_ptr<SoundEffects> sounds_;
     std::unique_ptr<scores::TopTen> topTen_;
     MessageDisplay* display_ = nullptr;
-    QPixmap artwork_;
+    resources::Picture artwork_{resources::background};
 
     // Values that outlive a game.
     bool welcomeShown_ = false;
