@@ -1,5 +1,6 @@
 #include "ui/Resources.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QResource>
@@ -94,9 +95,13 @@ QIcon icon(int id, qreal devicePixelRatio) {
 }
 QCursor cursor(int id, qreal devicePixelRatio) {
     const QPixmap p = bare(QStringLiteral("cursor%1").arg(id), devicePixelRatio);
-    // The hand's fingertip is the hot spot, in logical pixels like the picture's size.
-    const int logicalWidth = int(p.deviceIndependentSize().width());
-    return p.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(p, logicalWidth / 3, 0);
+    if (p.isNull()) return QCursor(Qt::PointingHandCursor);
+    // The hand's fingertip is the hot spot, a third across. Qt takes it in logical pixels, but
+    // its X11 plugin hands the pixmap's pixels and the hot spot to the server unscaled, so
+    // there it must count the pixmap's own pixels.
+    const bool unscaled = QGuiApplication::platformName() == QLatin1String("xcb");
+    const int across = unscaled ? p.width() : int(p.deviceIndependentSize().width());
+    return QCursor(p, across / 3, 0);
 }
 QPixmap background(qreal devicePixelRatio) {
     return bare(QStringLiteral("background"), devicePixelRatio);
