@@ -15,8 +15,7 @@ QImage smallDie(int size, int top, double yaw, int scale) {
     // The same framing at every scale: the die is measured in logical pixels, then traced at
     // the device's.
     const double fit = (size - 1) / std::max(b.width(), b.height());
-    const die::Shot shot{fit * scale,
-                         (QPointF(size / 2.0, size / 2.0) - b.center() * fit) * scale};
+    const die::Shot shot{fit * scale, (QPointF(size / 2.0, size / 2.0) - b.center() * fit) * scale};
     QImage out = die::alone(top, view, shot, QSize(size, size) * scale);
     out.setDevicePixelRatio(scale);
     return out;

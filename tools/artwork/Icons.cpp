@@ -203,9 +203,7 @@ void errorIcon(QPainter& p) {
 
 QImage icon(int id, int scale) {
     if (id == 73) return scene::smallDie(Size, 5, 24, scale);
-    return paint::supersampled(
-        QSize(Size, Size),
-        [id](QPainter& p) {
+    return paint::supersampled(QSize(Size, Size), scale, [id](QPainter& p) {
         switch (id) {
         case 67:
             speakerIcon(p, true);
@@ -226,8 +224,7 @@ QImage icon(int id, int scale) {
             errorIcon(p);
             break;
         }
-        },
-        scale);
+    });
 }
 
 } // namespace icons

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include <cstdint>
+#include <utility>
 
 namespace paint {
 
@@ -52,7 +53,7 @@ QImage woodTexture(QSize size, std::uint32_t seed, int scale = 1);
 // Paints with an antialiased painter on an image four times the size and shrinks it smoothly,
 // for small pictures whose curves must stay clean. At `scale` 2 the result has twice the
 // pixels each way (a real repaint, not an enlargement) and a device pixel ratio of 2.
-template <class F> QImage supersampled(QSize size, F&& draw, int scale = 1) {
+template <class F> QImage supersampled(QSize size, int scale, F&& draw) {
     const int k = 4 * scale;
     QImage big(size * k, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
@@ -65,6 +66,9 @@ template <class F> QImage supersampled(QSize size, F&& draw, int scale = 1) {
     QImage out = big.scaled(size * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     out.setDevicePixelRatio(scale);
     return out;
+}
+template <class F> QImage supersampled(QSize size, F&& draw) {
+    return supersampled(size, 1, std::forward<F>(draw));
 }
 
 } // namespace paint

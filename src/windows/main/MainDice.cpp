@@ -26,8 +26,8 @@ void Main::Roll() {
 
         for (int i = 0; i < 6; ++i)
             if (r.thrown[i])
-                diceImages_[i]->setPixmap(resources::bitmap(10 * (i + 1) + game().dice[i],
-                                                            devicePixelRatioF()));
+                diceImages_[i]->setPixmap(
+                    resources::bitmap(10 * (i + 1) + game().dice[i], devicePixelRatioF()));
         showTable();
         showMrolls();
         showRolls();

@@ -15,7 +15,8 @@ const QColor VersionGold(236, 206, 130);
 } // namespace
 
 Splash::Splash(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), version_(new QLabel(QStringLiteral("0.000"), this)), info_(new QLabel(this)),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      version_(new QLabel(QStringLiteral("0.000"), this)), info_(new QLabel(this)),
       timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("Splash"));
     setWindowTitle(QStringLiteral("Tarnwick 2000"));
