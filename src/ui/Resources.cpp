@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QResource>
 #include <QString>
@@ -119,15 +120,28 @@ const QPixmap& Picture::forRatio(qreal devicePixelRatio) {
     return loaded_;
 }
 
-void paintPicture(QWidget* widget, const QPixmap& picture) {
-    QPainter p(widget);
+qreal targetRatio(const QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    const QPaintDevice* target = engine ? engine->paintDevice() : painter.device();
+    return target ? target->devicePixelRatioF() : 1;
+}
+
+namespace {
+void paintOn(QPainter& p, QWidget* widget, const QPixmap& picture) {
     if (!picture.isNull()) {
         p.drawPixmap(0, 0, picture);
     } else {
         p.fillRect(widget->rect(), QColor(0x10, 0x3a, 0x22));
     }
 }
+} // namespace
+
+void paintPicture(QWidget* widget, const QPixmap& picture) {
+    QPainter p(widget);
+    paintOn(p, widget, picture);
+}
 void paintPicture(QWidget* widget, Picture& picture) {
-    paintPicture(widget, picture.forRatio(widget->devicePixelRatioF()));
+    QPainter p(widget);
+    paintOn(p, widget, picture.forRatio(targetRatio(p)));
 }
 } // namespace resources

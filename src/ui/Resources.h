@@ -13,6 +13,7 @@
 
 #include <functional>
 
+class QPainter;
 class QWidget;
 
 namespace resources {
@@ -41,9 +42,13 @@ class Picture {
     int scale_ = 0;
 };
 
+// The pixel ratio of what a painter really paints on: the backing store, or the image a
+// render() or grab() fills, which may differ from the widget's own screen.
+qreal targetRatio(const QPainter& painter);
+
 // Paints `picture` from the widget's top left corner, or the table's felt green without one.
 void paintPicture(QWidget* widget, const QPixmap& picture);
-// The same for a widget's Picture, in the variant for the widget's pixel ratio.
+// The same for a widget's Picture, in the variant for the ratio painted at.
 void paintPicture(QWidget* widget, Picture& picture);
 
 inline constexpr int SoundOn = 67, SoundOff = 68, AlarmIcon = 69, UserIcon = 70, SettingsIcon = 71,
