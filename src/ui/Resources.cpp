@@ -31,10 +31,10 @@ void registerOnce() {
 QImage barePixels(const QString& path) {
     const QResource r(path);
     if (!r.isValid()) return {};
-    const QByteArray held =
-        r.compressionAlgorithm() == QResource::NoCompression
-            ? QByteArray::fromRawData(reinterpret_cast<const char*>(r.data()), qsizetype(r.size()))
-            : r.uncompressedData();
+    const bool packed = r.compressionAlgorithm() != QResource::NoCompression;
+    QByteArray held = packed ? r.uncompressedData()
+                             : QByteArray::fromRawData(reinterpret_cast<const char*>(r.data()),
+                                                       qsizetype(r.size()));
     if (held.size() < 8) return {};
     const quint32 width = qFromLittleEndian<quint32>(held.constData());
     const quint32 height = qFromLittleEndian<quint32>(held.constData() + 4);
@@ -42,8 +42,16 @@ QImage barePixels(const QString& path) {
     if (width == 0 || height == 0 || width > MaxSide || height > MaxSide ||
         held.size() != 8 + qsizetype(width) * height * 4)
         return {};
-    QImage pixels(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
     const auto row = qsizetype(width) * 4;
+    if (packed) {
+        // Unpacked into memory of its own: the image keeps it rather than copying megabytes.
+        auto* kept = new QByteArray(std::move(held));
+        return QImage(
+            reinterpret_cast<uchar*>(kept->data()) + 8, int(width), int(height), row,
+            QImage::Format_ARGB32_Premultiplied,
+            [](void* bytes) { delete static_cast<QByteArray*>(bytes); }, kept);
+    }
+    QImage pixels(int(width), int(height), QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < int(height); ++y)
         std::memcpy(pixels.scanLine(y), held.constData() + 8 + y * row, size_t(row));
     return pixels;
