@@ -103,6 +103,7 @@ class Main : public QWidget {
     void webMenuRequested(const QPoint& at);
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -117,6 +118,7 @@ class Main : public QWidget {
     void buildTimers();
     void failurePath(const RuntimeFailure& failure, const QString& place);
     void loadBackgroundPicture();
+    void showPictures();
     bool titleMouse(QMouseEvent* event);
     void centreOn(const QRect& area);
     void lblHelpClick();
