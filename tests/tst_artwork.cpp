@@ -4,6 +4,7 @@
 #include "ui/Layout.h"
 #include "ui/Resources.h"
 
+#include <QIcon>
 #include <QImage>
 #include <QTest>
 
@@ -53,6 +54,65 @@ int pipsOnTop(const QImage& face) {
     return pips;
 }
 
+// The pictures that come in two variants, by kind and resource number.
+enum class Kind { Background, Splash, Bitmap, Icon, Cursor };
+
+QPixmap load(Kind kind, int id, qreal ratio) {
+    switch (kind) {
+    case Kind::Background:
+        return resources::background(ratio);
+    case Kind::Splash:
+        return resources::splash(ratio);
+    case Kind::Bitmap:
+        return resources::bitmap(id, ratio);
+    case Kind::Icon:
+        return resources::iconPixmap(id, ratio);
+    case Kind::Cursor:
+        return resources::cursor(id, ratio).pixmap();
+    }
+    return {};
+}
+
+void addPictureRows() {
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<int>("id");
+    QTest::newRow("background") << Kind::Background << 0;
+    QTest::newRow("splash") << Kind::Splash << 0;
+    for (int id : {11, 36, 62, 66})
+        QTest::addRow("bitmap %d", id) << Kind::Bitmap << id;
+    for (int id = 67; id <= 73; ++id)
+        QTest::addRow("icon %d", id) << Kind::Icon << id;
+    QTest::newRow("cursor") << Kind::Cursor << int(resources::PointingHand);
+}
+
+// How sharp the edges of a picture are: the mean square of the steps between neighbouring
+// pixels, in each colour and in cover. An edge spread over more pixels takes smaller steps, and
+// squares weigh those less, so a smoothly enlarged picture scores well below one painted at its
+// size. The steps are summed apart inside the 2 x 2 blocks of pixels (one logical pixel at 2x)
+// and across their borders: a picture enlarged by repeating pixels steps only across them, one
+// enlarged smoothly takes small steps inside.
+struct Steps {
+    double inside = 0, across = 0;
+    double energy() const { return inside + across; }
+};
+Steps edgeSteps(const QImage& image) {
+    using Channel = int (*)(QRgb);
+    static const Channel channels[] = {qRed, qGreen, qBlue, qAlpha};
+    const QImage img = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    Steps steps;
+    const double pixels = double(img.width()) * img.height();
+    for (int y = 0; y + 1 < img.height(); ++y)
+        for (int x = 0; x + 1 < img.width(); ++x) {
+            const QRgb c = img.pixel(x, y), right = img.pixel(x + 1, y), down = img.pixel(x, y + 1);
+            for (Channel channel : channels) {
+                const double h = channel(c) - channel(right), v = channel(c) - channel(down);
+                (x % 2 == 0 ? steps.inside : steps.across) += h * h / pixels;
+                (y % 2 == 0 ? steps.inside : steps.across) += v * v / pixels;
+            }
+        }
+    return steps;
+}
+
 double luminance(const QColor& c) {
     auto lin = [](double v) {
         v /= 255.0;
@@ -76,34 +136,148 @@ double contrast(const QImage& bg, QRect under, const QColor& text) {
     return (luminance(text) + 0.05) / (ground + 0.05);
 }
 } // namespace
+Q_DECLARE_METATYPE(Kind)
 
 class ArtworkTest : public QObject {
     Q_OBJECT
   private slots:
     // Each face covers its control exactly, so no gap shows around a die; its corners are
-    // table, matching the background under the place; and it shows its value on top.
+    // table, matching the background under the place; and it shows its value on top. At 2x
+    // all of this holds in device pixels against the 2x background.
+    void diceFaces_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1x") << qreal(1);
+        QTest::newRow("2x") << qreal(2);
+    }
     void diceFaces() {
-        const QImage bg = resources::background().toImage();
+        QFETCH(qreal, ratio);
+        const QImage bg = resources::background(ratio).toImage();
+        const int scale = resources::pictureScale(ratio);
         for (int die = 1; die <= 6; ++die) {
             const QRect at = layout::Dice[std::size_t(die - 1)].px();
+            const QRect under(at.topLeft() * scale, at.size() * scale);
             for (int value = 1; value <= 6; ++value) {
-                const QPixmap p = resources::bitmap(10 * die + value);
+                const QPixmap p = resources::bitmap(10 * die + value, ratio);
                 QVERIFY2(!p.isNull(), qPrintable(QString::number(10 * die + value)));
-                QCOMPARE(p.size(), at.size());
+                QCOMPARE(p.size(), under.size());
                 QVERIFY(!p.hasAlphaChannel());
                 const QImage face = p.toImage();
                 QCOMPARE(pipsOnTop(face), value);
                 for (QPoint corner :
-                     {QPoint(0, 0), QPoint(at.width() - 1, 0), QPoint(0, at.height() - 1)}) {
+                     {QPoint(0, 0), QPoint(under.width() - 1, 0), QPoint(0, under.height() - 1)}) {
                     const QColor a = face.pixelColor(corner);
-                    const QColor b = bg.pixelColor(at.topLeft() + corner);
+                    const QColor b = bg.pixelColor(under.topLeft() + corner);
                     QVERIFY(qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 &&
                             qAbs(a.blue() - b.blue()) <= 2);
                 }
             }
         }
         for (int id : {10, 17, 70})
-            QVERIFY(resources::bitmap(id).isNull());
+            QVERIFY(resources::bitmap(id, ratio).isNull());
+    }
+
+    // Both variants cover the same logical size; the 2x one has twice the pixels each way and
+    // says so in its device pixel ratio, so Qt draws it in the same place.
+    void variantsShareTheLogicalSize_data() { addPictureRows(); }
+    void variantsShareTheLogicalSize() {
+        QFETCH(Kind, kind);
+        QFETCH(int, id);
+        const QPixmap single = load(kind, id, 1), dense = load(kind, id, 2);
+        QVERIFY(!single.isNull() && !dense.isNull());
+        QCOMPARE(single.devicePixelRatio(), 1.0);
+        QCOMPARE(dense.devicePixelRatio(), 2.0);
+        QCOMPARE(dense.size(), single.size() * 2);
+        QCOMPARE(dense.deviceIndependentSize(), single.deviceIndependentSize());
+        QCOMPARE(dense.hasAlphaChannel(), single.hasAlphaChannel());
+    }
+
+    // The 2x picture is painted again, not enlarged: its edges are much sharper than the 1x
+    // one's enlarged smoothly, and it has detail inside each logical pixel, where one enlarged
+    // by repeating pixels has none; yet it shows the same picture (close to the 1x one when
+    // shrunk again).
+    void denseVariantIsSharper_data() { addPictureRows(); }
+    void denseVariantIsSharper() {
+        QFETCH(Kind, kind);
+        QFETCH(int, id);
+        const QImage single = load(kind, id, 1).toImage();
+        const QImage dense = load(kind, id, 2).toImage().convertToFormat(single.format());
+        const QSize size = dense.size();
+        const QImage repeated = single.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage smooth = single.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QVERIFY(dense != repeated && dense != smooth);
+        const Steps sharp = edgeSteps(dense), enlarged = edgeSteps(smooth);
+        QVERIFY2(
+            sharp.energy() > 1.8 * enlarged.energy(),
+            qPrintable(QStringLiteral("%1 against %2").arg(sharp.energy()).arg(enlarged.energy())));
+        QCOMPARE(edgeSteps(repeated).inside, 0.0);
+        QVERIFY2(
+            sharp.inside > 1.5 * enlarged.inside,
+            qPrintable(QStringLiteral("%1 against %2").arg(sharp.inside).arg(enlarged.inside)));
+        // Shrunk back, the 2x is the 1x picture give or take the finer detail.
+        const QImage shrunk =
+            dense.scaled(single.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage base = single.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        double difference = 0;
+        for (int y = 0; y < base.height(); ++y)
+            for (int x = 0; x < base.width(); ++x)
+                difference += std::abs(qGray(shrunk.pixel(x, y)) - qGray(base.pixel(x, y)));
+        difference /= base.width() * base.height();
+        QVERIFY2(difference < 12, qPrintable(QString::number(difference)));
+    }
+
+    // Any ratio above 1 gets the 2x picture (Qt shrinks it for ratios between); up to 1 the
+    // 1x one, as do ratios that are no ratio at all.
+    void pictureFollowsTheRatio_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("0 (no screen)") << qreal(0) << 1;
+        QTest::newRow("0.75") << qreal(0.75) << 1;
+        QTest::newRow("1") << qreal(1) << 1;
+        QTest::newRow("1.01") << qreal(1.01) << 2;
+        QTest::newRow("1.25") << qreal(1.25) << 2;
+        QTest::newRow("1.5") << qreal(1.5) << 2;
+        QTest::newRow("2") << qreal(2) << 2;
+        QTest::newRow("3") << qreal(3) << 2;
+    }
+    void pictureFollowsTheRatio() {
+        QFETCH(qreal, ratio);
+        QFETCH(int, scale);
+        QCOMPARE(resources::pictureScale(ratio), scale);
+        for (const QPixmap& p :
+             {resources::background(ratio), resources::splash(ratio), resources::bitmap(35, ratio),
+              resources::iconPixmap(resources::SoundOn, ratio),
+              resources::cursor(resources::PointingHand, ratio).pixmap()})
+            QCOMPARE(p.devicePixelRatio(), qreal(scale));
+        // A window icon offers the 2x picture beside the 1x one only where it is wanted.
+        const QIcon icon = resources::icon(resources::WindowIcon, ratio);
+        QCOMPARE(icon.pixmap(QSize(32, 32), 2.0).size(), QSize(32, 32) * scale);
+        QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).size(), QSize(32, 32));
+    }
+
+    // A widget's picture is loaded at its first paint and again only when the ratio calls for
+    // the other variant, not on every paint nor on every change of ratio.
+    void pictureReloadsOnlyForTheOtherVariant_data() {
+        QTest::addColumn<QList<qreal>>("ratios");
+        QTest::addColumn<int>("loads");
+        QTest::newRow("one screen") << QList<qreal>{1, 1, 1} << 1;
+        QTest::newRow("dense screen") << QList<qreal>{2, 2} << 1;
+        QTest::newRow("1.5 then 2: same variant") << QList<qreal>{1.5, 2, 1.25} << 1;
+        QTest::newRow("there and back") << QList<qreal>{1, 2, 1, 2} << 4;
+        QTest::newRow("below 1 is 1x") << QList<qreal>{1, 0.5, 1} << 1;
+    }
+    void pictureReloadsOnlyForTheOtherVariant() {
+        QFETCH(QList<qreal>, ratios);
+        QFETCH(int, loads);
+        int loaded = 0;
+        resources::Picture picture([&](qreal ratio) {
+            ++loaded;
+            return resources::iconPixmap(resources::UserIcon, ratio);
+        });
+        for (qreal ratio : ratios)
+            QCOMPARE(picture.forRatio(ratio).devicePixelRatio(),
+                     qreal(resources::pictureScale(ratio)));
+        QCOMPARE(loaded, loads);
     }
 
     void labelTextReadsOnTheArtwork_data() {
@@ -180,6 +354,13 @@ class ArtworkTest : public QObject {
         QCOMPARE(hand.hotSpot(), QPoint(10, 0));
         QVERIFY(qAlpha(img.pixel(10, 1)) > 128);
         QVERIFY(qAlpha(img.pixel(3, 1)) == 0);
+        // At 2x the hot spot stays on the fingertip, counted in logical pixels.
+        const QCursor dense = resources::cursor(resources::PointingHand, 2);
+        QCOMPARE(dense.pixmap().size(), QSize(64, 64));
+        QCOMPARE(dense.hotSpot(), QPoint(10, 0));
+        const QImage big = dense.pixmap().toImage();
+        QVERIFY(qAlpha(big.pixel(21, 2)) > 128);
+        QVERIFY(qAlpha(big.pixel(7, 2)) == 0);
     }
 
     void backgroundFillsTheWindow() {

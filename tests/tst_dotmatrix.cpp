@@ -6,9 +6,13 @@
 #include "ui/MessageDisplay.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QSet>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace dotmatrix;
 
@@ -279,6 +283,67 @@ class DotMatrixTest : public QObject {
             for (int x = 0; x < image.width(); ++x)
                 stray += !insideLit[y * image.width() + x] && image.pixelColor(x, y) != blue;
         QCOMPARE(stray, 0);
+    }
+
+    // On a screen of a higher pixel ratio the dots are drawn at the device's resolution: each
+    // lit dot matches a round dot antialiased right there, with soft pixels only at its rim,
+    // not a 1x dot enlarged. The window is rendered into an image of that ratio, as Qt paints
+    // its backing store on such a screen.
+    void litDotsAreSharpAtTheDeviceRatio_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1") << qreal(1);
+        QTest::newRow("1.5") << qreal(1.5);
+        QTest::newRow("2") << qreal(2);
+        QTest::newRow("3") << qreal(3);
+    }
+    void litDotsAreSharpAtTheDeviceRatio() {
+        QFETCH(qreal, ratio);
+        const QColor blue(0, 0, 128);
+        QWidget window;
+        window.resize(800, 600);
+        MessageDisplay display(&window);
+        display.Say(QStringLiteral("8O"));
+        QImage image(window.size() * ratio, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(blue);
+        window.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        QCOMPARE(image.size(), QSize(800, 600) * ratio);
+
+        const QPointF origin = display.dots()->pos();
+        const DotStates lit = display.dots()->dots();
+        int litDots = 0;
+        for (int i = 0; i < DotCount; ++i) {
+            const QRectF dot = DotMatrixDisplay::dotRect(i).translated(origin);
+            const QRect device = QRectF(dot.topLeft() * ratio, dot.size() * ratio)
+                                     .toAlignedRect()
+                                     .adjusted(-1, -1, 1, 1);
+            // The same dot painted straight at the device's resolution.
+            QImage ideal(device.size(), QImage::Format_RGB32);
+            ideal.fill(blue);
+            if (lit.test(i)) {
+                ++litDots;
+                QPainter p(&ideal);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.setPen(Qt::NoPen);
+                p.setBrush(Qt::white);
+                p.drawEllipse(QRectF(dot.topLeft() * ratio - device.topLeft(), dot.size() * ratio));
+            }
+            int worst = 0, soft = 0;
+            for (int y = 0; y < device.height(); ++y)
+                for (int x = 0; x < device.width(); ++x) {
+                    const QColor got = image.pixelColor(device.topLeft() + QPoint(x, y));
+                    const QColor want = ideal.pixelColor(x, y);
+                    worst = std::max({worst, std::abs(got.red() - want.red()),
+                                      std::abs(got.blue() - want.blue())});
+                    soft += got != Qt::white && got != blue;
+                }
+            QVERIFY2(worst <= 48, qPrintable(QStringLiteral("dot %1 off by %2").arg(i).arg(worst)));
+            // Antialiased, and only along the rim: about the dot's circumference in pixels.
+            const double rim = M_PI * dot.width() * ratio;
+            if (lit.test(i))
+                QVERIFY2(soft > 0 && soft < 1.5 * rim, qPrintable(QString::number(soft)));
+        }
+        QVERIFY(litDots > 20);
     }
 };
 

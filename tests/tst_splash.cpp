@@ -94,6 +94,25 @@ class SplashTest : public QObject {
         QCOMPARE(s.grab().toImage().pixel(240, 40), picture.pixel(240, 40));
     }
 
+    // On a screen of a higher ratio the window paints the 2x picture, not the 1x one enlarged.
+    void windowPaintsThePictureForItsRatio_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1") << qreal(1);
+        QTest::newRow("2") << qreal(2);
+    }
+    void windowPaintsThePictureForItsRatio() {
+        QFETCH(qreal, ratio);
+        Splash s;
+        QImage shown(s.size() * ratio, QImage::Format_RGB32);
+        shown.setDevicePixelRatio(ratio);
+        s.render(&shown, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+        const QImage picture = resources::splash(ratio).toImage().convertToFormat(shown.format());
+        QCOMPARE(picture.size(), shown.size());
+        // The crest and the title, where no label lies.
+        const QRect top(QPoint(40, 20) * ratio, QPoint(440, 150) * ratio);
+        QCOMPARE(shown.copy(top), picture.copy(top));
+    }
+
     void startShowsTheSplashUnlessSwitchedOff_data() {
         QTest::addColumn<QString>("showSplash"); // "-" for no key at all
         QTest::addColumn<bool>("splash");

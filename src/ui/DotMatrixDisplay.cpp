@@ -1,5 +1,6 @@
 #include "ui/DotMatrixDisplay.h"
 
+#include "ui/Resources.h"
 #include "ui/Twips.h"
 
 #include <QPainter>
@@ -76,7 +77,7 @@ const QPixmap& DotMatrixDisplay::sprite(qreal devicePixelRatio) {
 void DotMatrixDisplay::paintEvent(QPaintEvent*) {
     if (lit_.none()) return;
     QPainter painter(this);
-    const QPixmap& dot = sprite(painter.device()->devicePixelRatioF());
+    const QPixmap& dot = sprite(resources::targetRatio(painter));
     const QRectF source(QPointF(0, 0), QSizeF(dot.size()));
     const qreal scale = 1.0 / dot.devicePixelRatio(); // fragments measure the source in pixels
 

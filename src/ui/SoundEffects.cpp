@@ -64,7 +64,7 @@ QString SoundEffects::toggled(const QString& switchValue) {
 }
 
 void SoundEffects::showIn(QLabel* soundPic) const {
-    if (soundPic) soundPic->setPixmap(resources::iconPixmap(icon()));
+    if (soundPic) soundPic->setPixmap(resources::iconPixmap(icon(), soundPic->devicePixelRatioF()));
 }
 
 void SoundEffects::clickSoundPic(QLabel* soundPic) {

@@ -17,24 +17,28 @@ QRectF grown(const QRect& r, double by) {
 }
 } // namespace
 
-QImage felt(QSize size) {
+QImage felt(QSize size, int scale) {
     // A lamp over the dice board lights the middle of the table; the corners fall off.
-    return felt(size, QRectF(layout::DiceTable.px()).center() + QPointF(40, -10));
+    return felt(size, QRectF(layout::DiceTable.px()).center() + QPointF(40, -10), scale);
 }
 
-QImage felt(QSize size, QPointF lamp) {
-    QImage img(size, QImage::Format_RGB32);
+QImage felt(QSize size, QPointF lamp, int scale) {
+    QImage img = paint::scaledImage(size, QImage::Format_RGB32, scale);
     // The light reaches about as far across any picture as across the window's 800 x 600.
     const double reachX = size.width() * 0.7, reachY = size.height() * 0.7;
-    for (int y = 0; y < size.height(); ++y) {
+    // Light and texture follow the logical place; only the single-pixel grain is per pixel.
+    const float step = 1.0f / float(scale), shift = 0.5f * step - 0.5f;
+    for (int y = 0; y < img.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const double dx = (x - lamp.x()) / reachX, dy = (y - lamp.y()) / reachY;
+        const float ly = float(y) * step + shift;
+        for (int x = 0; x < img.width(); ++x) {
+            const float lx = float(x) * step + shift;
+            const double dx = (lx - lamp.x()) / reachX, dy = (ly - lamp.y()) / reachY;
             const double d = std::sqrt(dx * dx + dy * dy);
             const double light = 1.0 - std::clamp(d * d * 0.75, 0.0, 0.85);
-            const double mottle = 0.93 + 0.14 * paint::fbm(x * 0.018f, y * 0.018f, 11u);
+            const double mottle = 0.93 + 0.14 * paint::fbm(lx * 0.018f, ly * 0.018f, 11u);
             // Felt fibres: fine noise, a little stretched across.
-            const double fibre = 0.94 + 0.12 * paint::fbm(x * 0.45f, y * 0.9f, 23u, 2) +
+            const double fibre = 0.94 + 0.12 * paint::fbm(lx * 0.45f, ly * 0.9f, 23u, 2) +
                                  0.05 * (paint::hash(x, y, 5u) - 0.5);
             QColor c = paint::mix(palette::FeltDark, palette::FeltLight, light);
             line[x] = paint::scaled(c, mottle * fibre).rgb();
@@ -49,7 +53,7 @@ void frame(QPainter& p) {
 
 void frame(QPainter& p, QSize size, int width, double radius) {
     const int w = size.width(), h = size.height();
-    const QImage wood = paint::woodTexture(QSize(w, h), 3u);
+    const QImage wood = paint::woodTexture(QSize(w, h), 3u, paint::scaleOf(p));
     QPainterPath border;
     border.addRect(0, 0, w, h);
     QPainterPath inside;
@@ -66,7 +70,8 @@ void frame(QPainter& p, QSize size, int width, double radius) {
 
 void titleBar(QPainter& p) {
     const QRect bar = layout::Titellist.px();
-    p.drawImage(bar.topLeft(), paint::woodTexture(bar.size(), 9u));
+    const int scale = paint::scaleOf(p);
+    p.drawImage(bar.topLeft(), paint::woodTexture(bar.size(), 9u, scale));
     QLinearGradient shade(bar.topLeft(), bar.bottomLeft());
     shade.setColorAt(0, QColor(255, 230, 190, 40));
     shade.setColorAt(0.15, QColor(0, 0, 0, 60));
@@ -82,7 +87,7 @@ void titleBar(QPainter& p) {
     // The logo: a die on a sunk plate; it opens the program's menu.
     const QRectF logo = QRectF(layout::Logo.px());
     paint::sunkPlate(p, logo, 4, QColor(10, 20, 14), palette::GoldDeep);
-    p.drawImage(logo.topLeft() + QPointF(1, 1), smallDie(int(logo.width()) - 2, 5, 20));
+    p.drawImage(logo.topLeft() + QPointF(1, 1), smallDie(int(logo.width()) - 2, 5, 20, scale));
 
     // The clock shows in a dark window.
     paint::sunkPlate(p, grown(layout::ShowTime.px(), 0), 3, QColor(6, 10, 8), palette::GoldDeep);
@@ -115,7 +120,7 @@ void diceBoard(QPainter& p, const QImage& feltImage) {
     paint::dropShadow(p, rim, QPointF(2, 5), 10, 200);
     p.save();
     p.setClipPath(rim);
-    p.drawImage(board.topLeft(), paint::woodTexture(board.size().toSize(), 17u));
+    p.drawImage(board.topLeft(), paint::woodTexture(board.size().toSize(), 17u, paint::scaleOf(p)));
     QLinearGradient lit(board.topLeft(), board.bottomLeft());
     lit.setColorAt(0, QColor(255, 220, 170, 40));
     lit.setColorAt(1, QColor(0, 0, 0, 90));
@@ -146,9 +151,9 @@ void diceBoard(QPainter& p, const QImage& feltImage) {
                            palette::GoldDeep);
 }
 
-QImage paint() {
+QImage paint(int scale) {
     const QSize size(twips::px(layout::WindowWidth), twips::px(layout::WindowHeight));
-    const QImage base = felt(size);
+    const QImage base = felt(size, scale);
     QImage img = base;
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);

@@ -18,9 +18,9 @@ QPainterPath capsule(QPointF from, QPointF to, double width) {
 }
 } // namespace
 
-QImage pointingHand() {
+QImage pointingHand(int scale) {
     const double tipX = Size / 3 + 0.5; // the fingertip's middle, on the hot spot's column
-    return paint::supersampled(QSize(Size, Size), [tipX](QPainter& p) {
+    return paint::supersampled(QSize(Size, Size), scale, [tipX](QPainter& p) {
         QPainterPath hand = capsule(QPointF(tipX, 3.0), QPointF(tipX, 16), 5.2);
         hand = hand.united(capsule(QPointF(tipX + 4.9, 10.5), QPointF(tipX + 4.9, 17), 4.8));
         hand = hand.united(capsule(QPointF(tipX + 9.4, 12), QPointF(tipX + 9.4, 17.5), 4.6));

@@ -36,19 +36,23 @@ double commonScale() {
 }
 } // namespace
 
-QImage face(int place, int value, const QImage& background) {
+QImage face(int place, int value, const QImage& background, int scale) {
     const QRect at = layout::Dice[std::size_t(place - 1)].px();
     die::View view = Views[std::size_t(place - 1)];
     // Which side faces the viewer changes from face to face, as it would in a real throw.
     view.spin = (place * 5 + value * 3) % 4;
-    const double scale = commonScale();
+    const double size = commonScale();
     const QRectF b = die::bounds(view);
     // The light comes from the upper left, so the shadow needs room to the lower right.
     const QPointF target =
         QPointF(at.width() / 2.0 - 3, at.height() / 2.0 - 4) + Offsets[std::size_t(place - 1)];
-    const die::Shot shot{scale, target - b.center() * scale};
-    return die::onTable(value, view, shot,
-                        background.copy(at).convertToFormat(QImage::Format_RGB32))
-        .convertToFormat(QImage::Format_RGB888);
+    // Framed in logical pixels, traced in the device's.
+    const die::Shot shot{size * scale, (target - b.center() * size) * scale};
+    const QRect under(at.topLeft() * scale, at.size() * scale);
+    QImage out = die::onTable(value, view, shot,
+                              background.copy(under).convertToFormat(QImage::Format_RGB32))
+                     .convertToFormat(QImage::Format_RGB888);
+    out.setDevicePixelRatio(scale);
+    return out;
 }
 } // namespace dice

@@ -5,5 +5,6 @@
 
 namespace dice {
 // The picture of the die at `place` (1..6) showing `value` (1..6), cut to the die's control.
-QImage face(int place, int value, const QImage& background);
+// At `scale` 2 it is traced at twice the resolution from the background painted at 2.
+QImage face(int place, int value, const QImage& background, int scale = 1);
 } // namespace dice

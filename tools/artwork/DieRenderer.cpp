@@ -328,12 +328,15 @@ QRectF bounds(const View& view) {
 QImage onTable(int top, const View& view, const Shot& shot, const QImage& table) {
     const Scene s(top, view, shot);
     QImage out(table.size(), QImage::Format_RGB32);
+    out.setDevicePixelRatio(table.devicePixelRatio());
     const int w = table.width(), h = table.height();
+    // The fade is as wide in logical pixels at any scale, so the tile meets the table alike.
+    const double fade = 7.0 * table.devicePixelRatio();
     trace(s, table.size(), [&](int x, int y, V3 c, double cover, double tableShade) {
         // The picture is cut square from the table: the shadow fades out before its edges so
         // that no seam shows around the die.
         const double border = std::min({x + 0.5, w - x - 0.5, y + 0.5, h - y - 0.5});
-        const double keep = std::clamp(border / 7.0, 0.0, 1.0);
+        const double keep = std::clamp(border / fade, 0.0, 1.0);
         const double open = 1 - cover;
         tableShade = open - (open - tableShade) * keep * keep * (3 - 2 * keep);
         const QColor under = table.pixelColor(x, y);

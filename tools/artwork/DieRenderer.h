@@ -25,7 +25,7 @@ struct Shot {
 QRectF bounds(const View& view);
 
 // The die showing `top` pips, lying on the table picture `table` (its result has the same
-// size): the table shows around it, darkened where the die shades it.
+// size and device pixel ratio): the table shows around it, darkened where the die shades it.
 QImage onTable(int top, const View& view, const Shot& shot, const QImage& table);
 
 // The die alone on a transparent ground, without shadow.

@@ -9,12 +9,16 @@
 
 namespace scene {
 
-QImage smallDie(int size, int top, double yaw) {
+QImage smallDie(int size, int top, double yaw, int scale) {
     const die::View view{6, 50, yaw, 1};
     const QRectF b = die::bounds(view);
-    const double scale = (size - 1) / std::max(b.width(), b.height());
-    const die::Shot shot{scale, QPointF(size / 2.0, size / 2.0) - b.center() * scale};
-    return die::alone(top, view, shot, QSize(size, size));
+    // The same framing at every scale: the die is measured in logical pixels, then traced at
+    // the device's.
+    const double fit = (size - 1) / std::max(b.width(), b.height());
+    const die::Shot shot{fit * scale, (QPointF(size / 2.0, size / 2.0) - b.center() * fit) * scale};
+    QImage out = die::alone(top, view, shot, QSize(size, size) * scale);
+    out.setDevicePixelRatio(scale);
+    return out;
 }
 
 void tablePrint(QPainter& p) {
@@ -26,7 +30,9 @@ void tablePrint(QPainter& p) {
                       strip.top() - 8 - (board.bottom() + 6));
     const QPointF c = area.center() + QPointF(0, -4);
 
-    QImage ink(p.device()->width(), p.device()->height(), QImage::Format_ARGB32_Premultiplied);
+    const int scale = paint::scaleOf(p);
+    QImage ink = paint::scaledImage(QSize(p.device()->width(), p.device()->height()) / scale,
+                                    QImage::Format_ARGB32_Premultiplied, scale);
     ink.fill(Qt::transparent);
     {
         QPainter q(&ink);
@@ -69,10 +75,13 @@ void tablePrint(QPainter& p) {
         }
     }
     // Worn ink: the cloth's texture breaks the print a little.
-    for (int y = int(area.top()); y < int(area.bottom()); ++y) {
+    // The wear follows the logical place, so both scales are worn alike.
+    const float step = 1.0f / float(scale), shift = 0.5f * step - 0.5f;
+    for (int y = int(area.top()) * scale; y < int(area.bottom()) * scale; ++y) {
         auto* line = reinterpret_cast<QRgb*>(ink.scanLine(y));
-        for (int x = int(area.left()); x < int(area.right()); ++x) {
-            const double keep = 0.5 + 0.3 * paint::fbm(x * 0.3f, y * 0.3f, 41u, 2);
+        for (int x = int(area.left()) * scale; x < int(area.right()) * scale; ++x) {
+            const float lx = float(x) * step + shift, ly = float(y) * step + shift;
+            const double keep = 0.5 + 0.3 * paint::fbm(lx * 0.3f, ly * 0.3f, 41u, 2);
             const QRgb c0 = line[x];
             line[x] = qRgba(int(qRed(c0) * keep), int(qGreen(c0) * keep), int(qBlue(c0) * keep),
                             int(qAlpha(c0) * keep));

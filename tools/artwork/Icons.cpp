@@ -201,9 +201,9 @@ void errorIcon(QPainter& p) {
 
 } // namespace
 
-QImage icon(int id) {
-    if (id == 73) return scene::smallDie(Size, 5, 24);
-    return paint::supersampled(QSize(Size, Size), [id](QPainter& p) {
+QImage icon(int id, int scale) {
+    if (id == 73) return scene::smallDie(Size, 5, 24, scale);
+    return paint::supersampled(QSize(Size, Size), scale, [id](QPainter& p) {
         switch (id) {
         case 67:
             speakerIcon(p, true);

@@ -93,9 +93,20 @@ void blur(QImage& image, int radius) {
     }
 }
 
+QImage scaledImage(QSize logical, QImage::Format format, int scale) {
+    QImage img(logical * scale, format);
+    img.setDevicePixelRatio(scale);
+    return img;
+}
+
+int scaleOf(const QPainter& p) {
+    return std::max(1, int(std::lround(p.device()->devicePixelRatioF())));
+}
+
 namespace {
-QImage shapeMask(const QPainterPath& shape, const QRect& area, bool outside) {
-    QImage mask(area.size(), QImage::Format_ARGB32_Premultiplied);
+// The mask is made at the painter's scale, so that a shadow's edge is as fine as the rest.
+QImage shapeMask(const QPainterPath& shape, const QRect& area, bool outside, int scale) {
+    QImage mask = scaledImage(area.size(), QImage::Format_ARGB32_Premultiplied, scale);
     mask.fill(outside ? Qt::black : Qt::transparent);
     QPainter m(&mask);
     m.setRenderHint(QPainter::Antialiasing);
@@ -109,8 +120,9 @@ QImage shapeMask(const QPainterPath& shape, const QRect& area, bool outside) {
 void dropShadow(QPainter& p, const QPainterPath& shape, QPointF offset, int radius, int alpha) {
     const QRect area = shape.boundingRect().toAlignedRect().adjusted(-2 * radius, -2 * radius,
                                                                      2 * radius, 2 * radius);
-    QImage mask = shapeMask(shape, area, false);
-    blur(mask, radius);
+    const int scale = scaleOf(p);
+    QImage mask = shapeMask(shape, area, false, scale);
+    blur(mask, radius * scale);
     p.save();
     p.setOpacity(alpha / 255.0);
     p.drawImage(area.topLeft() + offset, mask);
@@ -120,8 +132,9 @@ void dropShadow(QPainter& p, const QPainterPath& shape, QPointF offset, int radi
 void innerShadow(QPainter& p, const QPainterPath& shape, QPointF offset, int radius, int alpha) {
     const QRect area = shape.boundingRect().toAlignedRect().adjusted(-2 * radius, -2 * radius,
                                                                      2 * radius, 2 * radius);
-    QImage mask = shapeMask(shape, area, true);
-    blur(mask, radius);
+    const int scale = scaleOf(p);
+    QImage mask = shapeMask(shape, area, true, scale);
+    blur(mask, radius * scale);
     p.save();
     p.setClipPath(shape, Qt::IntersectClip);
     p.setOpacity(alpha / 255.0);
@@ -190,14 +203,17 @@ void goldFrame(QPainter& p, const QPainterPath& shape, double alpha) {
     p.restore();
 }
 
-QImage woodTexture(QSize size, std::uint32_t seed) {
-    QImage wood(size, QImage::Format_RGB32);
+QImage woodTexture(QSize size, std::uint32_t seed, int scale) {
+    QImage wood = scaledImage(size, QImage::Format_RGB32, scale);
     const bool across = size.width() >= size.height();
     const QColor dark(36, 20, 11), light(86, 50, 27);
-    for (int y = 0; y < size.height(); ++y) {
+    // The grain is a function of the logical place, so every scale shows the same wood.
+    const float step = 1.0f / float(scale), shift = 0.5f * step - 0.5f;
+    for (int y = 0; y < wood.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(wood.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const float along = float(across ? x : y), over = float(across ? y : x);
+        for (int x = 0; x < wood.width(); ++x) {
+            const float lx = float(x) * step + shift, ly = float(y) * step + shift;
+            const float along = across ? lx : ly, over = across ? ly : lx;
             const float warp = fbm(along * 0.006f, over * 0.09f, seed) * 9.0f;
             const float ring = 0.5f + 0.5f * std::sin((over + warp) * 1.3f);
             const float fine = fbm(along * 0.08f, over * 0.9f, seed + 7u, 2);

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include <cstdint>
+#include <utility>
 
 namespace paint {
 
@@ -39,13 +40,21 @@ void sunkPlate(QPainter& p, const QRectF& r, double radius, const QColor& fill,
 // Gold hairline: a bright line over a dark one, as engraved metal catches the light.
 void goldFrame(QPainter& p, const QPainterPath& shape, double alpha = 1.0);
 
-// Wood with its grain along the longer side.
-QImage woodTexture(QSize size, std::uint32_t seed);
+// Every picture is painted at `scale` 1 and again at 2 for high-density screens. A painted
+// image of a picture at scale 2 has twice the pixels each way and carries a device pixel ratio
+// of 2, so that painters on it work in the picture's own (logical) pixels.
+QImage scaledImage(QSize logical, QImage::Format format, int scale);
+// The scale a painter paints at: its device's pixel ratio, rounded.
+int scaleOf(const QPainter& p);
+
+// Wood with its grain along the longer side, `size` logical pixels at `scale`.
+QImage woodTexture(QSize size, std::uint32_t seed, int scale = 1);
 
 // Paints with an antialiased painter on an image four times the size and shrinks it smoothly,
-// for small pictures whose curves must stay clean.
-template <class F> QImage supersampled(QSize size, F&& draw) {
-    const int k = 4;
+// for small pictures whose curves must stay clean. At `scale` 2 the result has twice the
+// pixels each way (a real repaint, not an enlargement) and a device pixel ratio of 2.
+template <class F> QImage supersampled(QSize size, int scale, F&& draw) {
+    const int k = 4 * scale;
     QImage big(size * k, QImage::Format_ARGB32_Premultiplied);
     big.fill(Qt::transparent);
     {
@@ -54,7 +63,12 @@ template <class F> QImage supersampled(QSize size, F&& draw) {
         p.scale(k, k);
         draw(p);
     }
-    return big.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage out = big.scaled(size * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    out.setDevicePixelRatio(scale);
+    return out;
+}
+template <class F> QImage supersampled(QSize size, F&& draw) {
+    return supersampled(size, 1, std::forward<F>(draw));
 }
 
 } // namespace paint

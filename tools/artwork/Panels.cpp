@@ -98,7 +98,8 @@ void scoreboard(QPainter& p) {
     // The heading: a pair of dice between gold rules.
     const double headBottom = layout::category(1).px().top() - 6;
     const QPointF mid(panel.center().x(), (panel.top() + headBottom) / 2.0 + 1);
-    const QImage left = smallDie(42, 5, -18), right = smallDie(36, 2, 27);
+    const int scale = paint::scaleOf(p);
+    const QImage left = smallDie(42, 5, -18, scale), right = smallDie(36, 2, 27, scale);
     p.drawImage(mid + QPointF(-42, -24), left);
     p.drawImage(mid + QPointF(3, -16), right);
     p.setPen(QPen(QColor(224, 186, 98, 150), 1));
@@ -142,10 +143,11 @@ void counters(QPainter& p) {
     }
     // A die marks the pool of rolls; a die over a line, the rolls per category.
     const double s = layout::Rolls.px().height() - 2;
+    const int scale = paint::scaleOf(p);
     p.drawImage(QPointF(rolls.left() - s - 6, rolls.center().y() - s / 2 - 1),
-                smallDie(int(s + 2), 3, 15));
+                smallDie(int(s + 2), 3, 15, scale));
     p.drawImage(QPointF(perCategory.left() - s - 6, perCategory.center().y() - s / 2 - 1),
-                smallDie(int(s + 2), 6, -15));
+                smallDie(int(s + 2), 6, -15, scale));
 }
 
 void messageStrip(QPainter& p) {

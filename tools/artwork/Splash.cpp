@@ -62,8 +62,10 @@ void crest(QPainter& p, QPointF c) {
     paint::dropShadow(p, paint::rounded(disc, r), QPointF(1, 3), 6, 200);
     paint::sunkPlate(p, disc, r, QColor(6, 22, 14), palette::GoldDeep);
     paint::goldFrame(p, paint::rounded(disc.adjusted(-3.5, -3.5, 3.5, 3.5), r + 3.5));
-    const QImage die = icons::icon(73);
-    p.drawImage(c - QPointF(die.width() / 2.0, die.height() / 2.0 + 1), die);
+    const QImage die = icons::icon(73, paint::scaleOf(p));
+    // Placed by its logical size, whatever the scale.
+    const QSizeF dieSize = die.deviceIndependentSize();
+    p.drawImage(c - QPointF(dieSize.width() / 2.0, dieSize.height() / 2.0 + 1), die);
 }
 
 // "TARNWICK" and, under it, "2000" between gold rules, engraved in gold.
@@ -99,15 +101,16 @@ const std::array<Throw, 3> Throws{{
 }};
 
 // Each die is traced onto the felt under it, with its shadow falling to the lower right.
-void dice(QImage& img) {
+void dice(QImage& img, int scale) {
     for (const Throw& t : Throws) {
         const QRectF b = die::bounds(t.view);
-        const double scale = t.height / b.height();
+        const double size = t.height / b.height();
         const QRect tile = QRectF(t.centre - QPointF(t.height * 0.75, t.height * 0.72),
                                   QSizeF(t.height * 1.6, t.height * 1.55))
                                .toAlignedRect();
-        const die::Shot shot{scale, t.centre - tile.topLeft() - b.center() * scale};
-        const QImage table = img.copy(tile).convertToFormat(QImage::Format_RGB32);
+        const die::Shot shot{size * scale, (t.centre - tile.topLeft() - b.center() * size) * scale};
+        const QImage table = img.copy(QRect(tile.topLeft() * scale, tile.size() * scale))
+                                 .convertToFormat(QImage::Format_RGB32);
         QPainter p(&img);
         p.drawImage(tile.topLeft(), die::onTable(t.top, t.view, shot, table));
     }
@@ -123,9 +126,9 @@ void versionPlate(QPainter& p) {
 }
 } // namespace
 
-QImage paint() {
+QImage paint(int scale) {
     const QSize size(twips::px(layout::splash::Width), twips::px(layout::splash::Height));
-    QImage img = scene::felt(size, QPointF(size.width() / 2.0, size.height() * 0.42));
+    QImage img = scene::felt(size, QPointF(size.width() / 2.0, size.height() * 0.42), scale);
     {
         QPainter p(&img);
         p.setRenderHint(QPainter::Antialiasing);
@@ -134,7 +137,7 @@ QImage paint() {
         title(p, QPointF(size.width() / 2.0, 104));
         versionPlate(p);
     }
-    dice(img);
+    dice(img, scale);
     return img.convertToFormat(QImage::Format_RGB888);
 }
 

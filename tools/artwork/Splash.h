@@ -5,5 +5,6 @@
 #include <QImage>
 
 namespace splash {
-QImage paint();
+// At `scale` 2 the picture is painted at twice the resolution (see paint::scaledImage).
+QImage paint(int scale = 1);
 } // namespace splash

@@ -16,6 +16,11 @@
 #include <cstdio>
 
 namespace {
+const QString HighDensity = QStringLiteral("2x");
+// rcc packs a file only when that saves at least the threshold's percentage; the dense
+// pictures are worth packing for any saving.
+const char* const PackedBare = " compression-algorithm=\"zstd\" threshold=\"1\"";
+
 bool save(const QImage& image, const QDir& dir, const QString& name, QStringList& listed) {
     const QString path = dir.filePath(name);
     if (!image.save(path, "PNG")) {
@@ -59,17 +64,23 @@ int main(int argc, char* argv[]) {
     if (!dir.mkpath(QStringLiteral("."))) return 1;
 
     QStringList listed;
-    bool ok = true;
-    const QImage background = scene::paint();
-    ok &= saveBare(background, dir, QStringLiteral("background"), listed);
-    for (int place = 1; place <= 6; ++place)
-        for (int value = 1; value <= 6; ++value)
-            ok &= save(dice::face(place, value, background), dir,
-                       QStringLiteral("bitmap%1%2.png").arg(place).arg(value), listed);
-    for (int id = 67; id <= 73; ++id)
-        ok &= saveBare(icons::icon(id), dir, QStringLiteral("icon%1").arg(id), listed);
-    ok &= saveBare(icons::pointingHand(), dir, QStringLiteral("cursor74"), listed);
-    ok &= saveBare(splash::paint(), dir, QStringLiteral("splash"), listed);
+    bool ok = dir.mkpath(HighDensity);
+    // Every picture twice: as it is, and repainted at twice the resolution for screens of a
+    // device pixel ratio above 1, in the folder "2x" under the same name.
+    for (int scale : {1, 2}) {
+        const QString in = scale == 1 ? QString() : HighDensity + QLatin1Char('/');
+        const QImage background = scene::paint(scale);
+        ok &= saveBare(background, dir, in + QStringLiteral("background"), listed);
+        for (int place = 1; place <= 6; ++place)
+            for (int value = 1; value <= 6; ++value)
+                ok &= save(dice::face(place, value, background, scale), dir,
+                           in + QStringLiteral("bitmap%1%2.png").arg(place).arg(value), listed);
+        for (int id = 67; id <= 73; ++id)
+            ok &= saveBare(icons::icon(id, scale), dir, in + QStringLiteral("icon%1").arg(id),
+                           listed);
+        ok &= saveBare(icons::pointingHand(scale), dir, in + QStringLiteral("cursor74"), listed);
+        ok &= saveBare(splash::paint(scale), dir, in + QStringLiteral("splash"), listed);
+    }
     if (!ok) return 1;
 
     // The resource file lies beside the folder, so its entries are relative to it.
@@ -78,10 +89,14 @@ int main(int argc, char* argv[]) {
     QTextStream out(&qrc);
     out << "<RCC>\n  <qresource prefix=\"/\">\n";
     for (const QString& file : listed) {
-        // Bare pixels are stored as they are: reading them is one copy, no unpacking.
-        const char* keep =
-            file.endsWith(QLatin1String(".pixels")) ? " compression-algorithm=\"none\"" : "";
-        out << "    <file" << keep << ">" << file << "</file>\n";
+        // Bare pixels for the first frame are stored as they are: reading them is one copy, no
+        // unpacking. The high-density ones are four times the bytes and wanted only on such
+        // screens, so they are packed: a little unpacking there instead of megabytes in the
+        // program for everyone.
+        const bool bare = file.endsWith(QLatin1String(".pixels"));
+        const bool dense = file.contains(QLatin1Char('/') + HighDensity + QLatin1Char('/'));
+        const char* how = !bare ? "" : dense ? PackedBare : " compression-algorithm=\"none\"";
+        out << "    <file" << how << ">" << file << "</file>\n";
     }
     out << "  </qresource>\n</RCC>\n";
     return out.status() == QTextStream::Ok ? 0 : 1;

@@ -26,7 +26,8 @@ void Main::Roll() {
 
         for (int i = 0; i < 6; ++i)
             if (r.thrown[i])
-                diceImages_[i]->setPixmap(resources::bitmap(10 * (i + 1) + game().dice[i]));
+                diceImages_[i]->setPixmap(
+                    resources::bitmap(10 * (i + 1) + game().dice[i], devicePixelRatioF()));
         showTable();
         showMrolls();
         showRolls();

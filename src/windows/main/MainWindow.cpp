@@ -33,7 +33,6 @@ Main::Main(Program& program, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setFixedSize(twips::px(layout::WindowWidth), twips::px(layout::WindowHeight));
     setFont(fonts::sansSerif());
-    artwork_ = resources::background();
     buildControls();
     connect(&program_.platform.desktop, &platform::Desktop::displayChanged, this,
             &Main::displayChanged);
@@ -220,12 +219,7 @@ void Main::buildTimers() {
 
 void Main::load() {
     try {
-        setWindowIcon(resources::icon(resources::WindowIcon));
-        errorPic_->setPixmap(resources::iconPixmap(resources::ErrorIcon));
-        const QCursor hand = resources::cursor(resources::PointingHand);
-        for (const char* name :
-             {"lb_User", "NyttSpel", "lblSett", "lblHelp", "Homepage", "ShowTime"})
-            findChild<QWidget*>(QLatin1String(name))->setCursor(hand);
+        showPictures();
         indicatorPhase_ = -1;
 
         // The clock runs from the start; its first tick stops it when the player turned it off.
@@ -260,6 +254,27 @@ void Main::load() {
         backgrPic_->clear();
     }
     Restart();
+}
+
+// The pictures set on controls rather than painted, in the variant for the window's pixel ratio.
+void Main::showPictures() {
+    const qreal ratio = devicePixelRatioF();
+    setWindowIcon(resources::icon(resources::WindowIcon, ratio));
+    errorPic_->setPixmap(resources::iconPixmap(resources::ErrorIcon, ratio));
+    const QCursor hand = resources::cursor(resources::PointingHand, ratio);
+    for (const char* name : {"lb_User", "NyttSpel", "lblSett", "lblHelp", "Homepage", "ShowTime"})
+        findChild<QWidget*>(QLatin1String(name))->setCursor(hand);
+    sounds_->showIn(soundPic_);
+    for (int i = 0; i < 6; ++i)
+        if (game().dice[i] > 0)
+            diceImages_[i]->setPixmap(resources::bitmap(10 * (i + 1) + game().dice[i], ratio));
+}
+
+bool Main::event(QEvent* event) {
+    // Moved to a screen of another pixel ratio: the background follows at its next paint,
+    // the pictures set on controls are set again.
+    if (event->type() == QEvent::ScreenChangeInternal) showPictures();
+    return QWidget::event(event);
 }
 
 void Main::loadBackgroundPicture() {

@@ -7,9 +7,9 @@
 #include "core/ProfileSchema.h"
 #include "platform/Failure.h"
 #include "rules/game/GameModel.h"
+#include "ui/Resources.h"
 
 #include <QList>
-#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -103,6 +103,7 @@ class Main : public QWidget {
     void webMenuRequested(const QPoint& at);
 
   protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -117,6 +118,7 @@ class Main : public QWidget {
     void buildTimers();
     void failurePath(const RuntimeFailure& failure, const QString& place);
     void loadBackgroundPicture();
+    void showPictures();
     bool titleMouse(QMouseEvent* event);
     void centreOn(const QRect& area);
     void lblHelpClick();
@@ -158,7 +160,7 @@ class Main : public QWidget {
     std::unique_ptr<SoundEffects> sounds_;
     std::unique_ptr<scores::TopTen> topTen_;
     MessageDisplay* display_ = nullptr;
-    QPixmap artwork_;
+    resources::Picture artwork_{resources::background};
 
     // Values that outlive a game.
     bool welcomeShown_ = false;

@@ -37,7 +37,8 @@ void UpdatTopp(const Program& program, const QList<QLabel*>& labels, int newPlac
         label->setToolTip(toppTooltip(true, h1, stored));
         if (wholePoints(stored) > 0) {
             label->show();
-            label->setCursor(resources::cursor(resources::PointingHand));
+            label->setCursor(
+                resources::cursor(resources::PointingHand, label->devicePixelRatioF()));
         } else {
             label->hide();
         }

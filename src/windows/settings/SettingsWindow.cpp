@@ -156,7 +156,7 @@ void frmSettings::buildAlarmFrame() {
 void frmSettings::load() {
     const TarnIni::Batch batch(program_.ini);
     layoutPage();
-    label1_->setCursor(resources::cursor(resources::PointingHand));
+    label1_->setCursor(resources::cursor(resources::PointingHand, devicePixelRatioF()));
     command4_->move((width() - command4_->width()) / 2, command4_->y());
 
     showStatistics();
@@ -182,7 +182,7 @@ void frmSettings::load() {
 void frmSettings::layoutPage() {
     const std::optional<Page> page = pageFor(mode_);
     if (!page) return;
-    setWindowIcon(resources::icon(page->icon));
+    setWindowIcon(resources::icon(page->icon, devicePixelRatioF()));
     setFixedSize(clientSize(*page));
     for (QGroupBox* f : {frame1_, frame2_, frame3_, frame4_, frame5_, frame6_, frame7_})
         f->setVisible(!page->only || f->objectName() == QLatin1String(page->only));

@@ -15,12 +15,12 @@ const QColor VersionGold(236, 206, 130);
 } // namespace
 
 Splash::Splash(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), picture_(resources::splash()),
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       version_(new QLabel(QStringLiteral("0.000"), this)), info_(new QLabel(this)),
       timer_(new QTimer(this)) {
     setObjectName(QStringLiteral("Splash"));
     setWindowTitle(QStringLiteral("Tarnwick 2000"));
-    setWindowIcon(resources::icon(resources::WindowIcon));
+    setWindowIcon(resources::icon(resources::WindowIcon, devicePixelRatioF()));
     setFixedSize(twips::px(layout::splash::Width), twips::px(layout::splash::Height));
 
     version_->setObjectName(QStringLiteral("lbl_Version"));

@@ -1,6 +1,8 @@
 #pragma once
 // The first window of the program: the game's picture with its version for two seconds, unless
 // the player switched it off; then the main window takes over.
+#include "ui/Resources.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -25,7 +27,7 @@ class Splash : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QPixmap picture_;
+    resources::Picture picture_{resources::splash};
     QLabel* version_; // objectName "lbl_Version", design caption "0.000", Verdana font
     QLabel* info_;    // objectName "sInfo", a label without text
     QTimer* timer_;   // objectName "sTimer2", 2000 ms, single tick, not started by the constructor
