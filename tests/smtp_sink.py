@@ -7,7 +7,8 @@ message's final dot, so a client that has been told "sent" finds it there.
 
 Addresses containing "refused" are refused: a sender with 553, a recipient with 550. With
 --login USER:PASSWORD, AUTH is offered (without TLS) and only that pair is accepted. With
---tls-cert and --tls-key, STARTTLS is offered with that certificate.
+--tls-cert and --tls-key, STARTTLS is offered with that certificate. The server stops on
+SIGTERM, or when its standard input reaches its end (the test that started it is gone).
 """
 import argparse
 import base64
@@ -121,6 +122,14 @@ def main():
     stop = threading.Event()
     signal.signal(signal.SIGTERM, lambda *_: stop.set())
     signal.signal(signal.SIGINT, lambda *_: stop.set())
+
+    def watch_parent():
+        # The test holds our stdin open: when it ends, however it ends, the server ends too.
+        while os.read(0, 4096):
+            pass
+        stop.set()
+
+    threading.Thread(target=watch_parent, daemon=True).start()
     print("ready", flush=True)
     while not stop.wait(0.2):
         pass
