@@ -109,6 +109,9 @@ class MailTest : public QObject {
         QTest::newRow("prefix alone") << "TW Translate: "
                                       << "x"
                                       << "New.lan" << Awkward << from << to;
+        QTest::newRow("empty subject") << ""
+                                       << "x"
+                                       << "X.lan" << Awkward << from << to;
         QTest::newRow("empty text and file") << "TW Translate: Suomi"
                                              << ""
                                              << "Suomi.lan" << QByteArray() << from << to;
