@@ -459,9 +459,9 @@ struct CurlMail::Workers {
     std::atomic<bool> cancel{false};
 };
 
-CurlMail::CurlMail() : workers_(std::make_shared<Workers>()) {
-    curlmail::initCurl();
-}
+// libcurl starts with the first message, on its worker: a game that never mails never pays
+// for it (curl_global_init is safe on any thread since curl 7.84).
+CurlMail::CurlMail() : workers_(std::make_shared<Workers>()) {}
 
 CurlMail::~CurlMail() {
     workers_->cancel = true;
