@@ -117,4 +117,14 @@ inline constexpr Family step{"Process", "p", "x"};
 inline constexpr Family state{"Process", "p", "s"};
 } // namespace process
 
+// Where the translation tools mail a finished language file; MailSettings.h fills in what is
+// missing.
+namespace mail {
+inline constexpr TextKey Server{"Mail", "Server"}; // smtp://host:port or smtps://host:port
+inline constexpr TextKey User{"Mail", "User"};     // empty: no login
+inline constexpr TextKey Password{"Mail", "Password"};
+inline constexpr TextKey From{"Mail", "From"};
+inline constexpr TextKey To{"Mail", "To"};
+} // namespace mail
+
 } // namespace ini

@@ -8,8 +8,6 @@
 #include <QInputDialog>
 #include <QLocale>
 #include <QMessageBox>
-#include <QMetaObject>
-#include <QPointer>
 #include <QScreen>
 #include <QSysInfo>
 #include <QUrl>
@@ -60,17 +58,6 @@ QString QtBoxes::openFile(QWidget* parent, const QString& title, const QString& 
                           const QStringList& filters) {
     return QFileDialog::getOpenFileName(parent, title, directory,
                                         filters.join(QStringLiteral(";;")));
-}
-
-void NoMail::send(const MailAccount&, const MailMessage&, QObject* receiver,
-                  std::function<void(const MailResult&)> done) {
-    QPointer<QObject> alive(receiver);
-    QMetaObject::invokeMethod(
-        receiver,
-        [alive, done = std::move(done)] {
-            if (alive) done({false, QStringLiteral("This build cannot send mail.")});
-        },
-        Qt::QueuedConnection);
 }
 
 bool QtShell::open(const QString& addressOrPath) {

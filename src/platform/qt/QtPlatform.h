@@ -1,7 +1,9 @@
 #pragma once
 // The real platform: Qt message boxes, the sound module loaded when first needed,
-// QDesktopServices, the primary screen, the system clock and locale, and a Mersenne Twister.
+// QDesktopServices, the primary screen, the system clock and locale, a Mersenne Twister and
+// mail through libcurl.
 #include "platform/Platform.h"
+#include "platform/mail/CurlMail.h"
 #include "platform/qt/LazySound.h"
 
 #include <random>
@@ -17,13 +19,6 @@ class QtBoxes : public Boxes {
                   const QString& defaultText) override;
     QString openFile(QWidget* parent, const QString& title, const QString& directory,
                      const QStringList& filters) override;
-};
-
-// Until mail is wired to a transfer: every message fails with a plain reason.
-class NoMail : public Mail {
-  public:
-    void send(const MailAccount& account, const MailMessage& message, QObject* receiver,
-              std::function<void(const MailResult&)> done) override;
 };
 
 class QtShell : public Shell {
@@ -67,7 +62,7 @@ class QtPlatform {
     QtDesktop desktop;
     SystemClock clock;
     MersenneRandom random;
-    NoMail mail;
+    CurlMail mail;
 };
 
 } // namespace platform

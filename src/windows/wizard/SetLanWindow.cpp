@@ -1,11 +1,11 @@
 #include "windows/wizard/SetLanWindow.h"
 
+#include "core/MailSettings.h"
 #include "core/Program.h"
 #include "rules/language/LanguageFile.h"
 #include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/Layout.h"
-#include "windows/wizard/MailAccountStub.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -227,7 +227,7 @@ void frmSetLan::sendLanguage() {
     setEnabled(false);
     QApplication::setOverrideCursor(Qt::BusyCursor);
     program_.platform.mail.send(
-        wizard::mailAccount(program_.ini), message, this,
+        mail::mailAccount(program_.ini), message, this,
         [this, path](const platform::MailResult& result) { sent(path, result); });
 }
 
@@ -238,7 +238,7 @@ void frmSetLan::sent(const QString& path, const platform::MailResult& result) {
     if (!result.sent) {
         program_.platform.boxes.message(this,
                                         QStringLiteral("The language file was not sent: %1\n\n%2")
-                                            .arg(result.error, wizard::mailKeysHint),
+                                            .arg(result.error, mail::mailKeysHint),
                                         Title, platform::BoxIcon::Warning);
         return;
     }
