@@ -1,7 +1,9 @@
 // The translation tools: the walk over the texts, the progress, the wizard's records and work
 // files, the editor's saving, and mailing a language file.
+#include "SmtpServer.h"
 #include "TestSupport.h"
 #include "core/Profile.h"
+#include "platform/mail/CurlMail.h"
 #include "rules/translate/Translation.h"
 #include "rules/translate/Walk.h"
 #include "ui/Twips.h"
@@ -121,6 +123,8 @@ class TranslateTest : public QObject {
     void mailsTheChosenFile();
     void failedMailSaysWhatToSet();
     void cancelledFileDialogSendsNothing();
+    void mailReachesARealServer();
+    void serverNotListeningIsToldAndNotLogged();
 };
 
 void TranslateTest::stepsToKeys_data() {
@@ -630,6 +634,55 @@ void TranslateTest::cancelledFileDialogSendsNothing() {
     QVERIFY(s.t.scripted.mail.sent.isEmpty());
     QVERIFY(s.boxes().shown.isEmpty());
     QVERIFY(s.wizard()->isVisible() && !s.wizard()->sending());
+}
+
+void TranslateTest::mailReachesARealServer() {
+    SmtpServer server;
+    QVERIFY2(server.start(), qPrintable(server.error()));
+    platform::CurlMail curl;
+    Translating s([&](TestProgram& t) {
+        SetINI("Mail", "Server", server.url(), t.ini());
+        SetINI("Mail", "From", "ann@example.org", t.ini());
+    });
+    s.t.scripted.mail.through = &curl;
+    const QString file = s.t.path("Swedish.lan");
+    s.openWizard();
+    s.inWizard<QRadioButton>("Option4")->setChecked(true);
+    s.boxes().fileAnswers = {file};
+    s.wizardClick("Command2");
+    QTRY_VERIFY_WITH_TIMEOUT(!s.wizard() || !s.wizard()->sending(), 10000);
+    QVERIFY(server.waitForMessages(1));
+    const SmtpMessage got = server.messages().value(0);
+    QCOMPARE(got.mailFrom, QStringLiteral("ann@example.org"));
+    QCOMPARE(got.rcptTo, QStringList{"translations@tarnwick.example.org"});
+    QCOMPARE(got.header("Subject"), QStringLiteral("TW Translate: Swedish"));
+    QCOMPARE(got.text.trimmed(), QStringLiteral("3 May 2001 @ 14:07:09"));
+    QCOMPARE(got.attachments.size(), 1);
+    QCOMPARE(got.attachments[0].name, QStringLiteral("Swedish.lan"));
+    QCOMPARE(got.attachments[0].bytes, readBytes(file));
+    QCOMPARE(s.boxTexts(), QStringList{"Successfully sended."});
+    QVERIFY(s.log().contains("Language successfully sended: Swedish."));
+}
+
+void TranslateTest::serverNotListeningIsToldAndNotLogged() {
+    platform::CurlMail curl;
+    const quint16 port = SmtpServer::freePort();
+    Translating s([&](TestProgram& t) {
+        SetINI("Mail", "Server", QStringLiteral("smtp://127.0.0.1:%1").arg(port), t.ini());
+    });
+    s.t.scripted.mail.through = &curl;
+    s.openWizard();
+    s.inWizard<QRadioButton>("Option4")->setChecked(true);
+    s.boxes().fileAnswers = {s.t.path("Swedish.lan")};
+    const QByteArray logBefore = s.log();
+    s.wizardClick("Command2");
+    QTRY_VERIFY_WITH_TIMEOUT(!s.wizard()->sending(), 10000);
+    QCOMPARE(s.boxes().shown.size(), 1);
+    const QString said = s.boxes().shown[0].prompt;
+    QVERIFY2(said.contains("127.0.0.1") && said.contains("Mail section of Tarn.ini"),
+             qPrintable(said));
+    QCOMPARE(s.log(), logBefore);
+    QVERIFY(s.wizard()->isVisible());
 }
 
 QTEST_MAIN(TranslateTest)

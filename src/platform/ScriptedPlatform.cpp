@@ -29,6 +29,10 @@ QString ScriptedBoxes::openFile(QWidget*, const QString& title, const QString& d
 void ScriptedMail::send(const MailAccount& account, const MailMessage& message, QObject* receiver,
                         std::function<void(const MailResult&)> done) {
     sent.append({account, message});
+    if (through) {
+        through->send(account, message, receiver, std::move(done));
+        return;
+    }
     const MailResult result = results.isEmpty() ? MailResult{true, {}} : results.takeFirst();
     QPointer<QObject> alive(receiver);
     QMetaObject::invokeMethod(

@@ -96,7 +96,7 @@ class ScriptedRandom : public Random {
 };
 
 // Records each message and answers it from `results` (front first; none left: sent), on the
-// next turn of the event loop as the real one would.
+// next turn of the event loop as the real one would; or hands it on `through` a real mail.
 class ScriptedMail : public Mail {
   public:
     void send(const MailAccount& account, const MailMessage& message, QObject* receiver,
@@ -108,6 +108,7 @@ class ScriptedMail : public Mail {
     };
     QList<Sent> sent;
     QList<MailResult> results;
+    Mail* through = nullptr;
 };
 
 class ScriptedPlatform {
