@@ -5,6 +5,7 @@
 #include "TestProgram.h"
 #include "core/MailSettings.h"
 #include "platform/mail/CurlMail.h"
+#include "platform/qt/LazyMail.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -88,6 +89,36 @@ class MailTest : public QObject {
                  qPrintable(server.error()));
     }
     void init() { server.clear(); }
+
+    // The program sends through the module, loaded with the first message.
+    void moduleSendsWhenLoaded() {
+        QVERIFY(platform::LazyMail::programModulePath().endsWith("/libtarnwick_mail.so"));
+        platform::LazyMail lazy(QStringLiteral(TARNWICK_MAIL_MODULE));
+        const auto result =
+            sendAndWait(lazy, account(), {"TW Translate: X", "n", file("X.lan", "x")});
+        QVERIFY(result && result->sent);
+        QVERIFY(server.waitForMessages(1));
+        QCOMPARE(server.messages()[0].attachments.value(0).bytes, QByteArray("x"));
+    }
+    void missingModuleFailsEveryMessage_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no file") << dir.filePath("none.so") << "no mail module at";
+        QTest::newRow("relative") << "libtarnwick_mail.so"
+                                  << "is not absolute";
+        QTest::newRow("not a library") << file("fake.so", "ELF?") << "fake.so";
+    }
+    void missingModuleFailsEveryMessage() {
+        QFETCH(QString, path);
+        QFETCH(QString, said);
+        platform::LazyMail lazy(path);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const auto result = sendAndWait(lazy, account(), {"s", "t", file("Y.lan", "y")});
+            QVERIFY(result && !result->sent);
+            QVERIFY2(result->error.contains(said), qPrintable(result->error));
+        }
+        QVERIFY(server.messages().isEmpty());
+    }
 
     void deliversTheMessage_data() {
         QTest::addColumn<QString>("subject");

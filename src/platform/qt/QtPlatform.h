@@ -3,7 +3,7 @@
 // QDesktopServices, the primary screen, the system clock and locale, a Mersenne Twister and
 // mail through libcurl.
 #include "platform/Platform.h"
-#include "platform/mail/CurlMail.h"
+#include "platform/qt/LazyMail.h"
 #include "platform/qt/LazySound.h"
 
 #include <random>
@@ -62,7 +62,7 @@ class QtPlatform {
     QtDesktop desktop;
     SystemClock clock;
     MersenneRandom random;
-    CurlMail mail;
+    LazyMail mail;
 };
 
 } // namespace platform
