@@ -1,7 +1,6 @@
 #include "platform/ScriptedPlatform.h"
 
-#include <QMetaObject>
-#include <QPointer>
+#include "platform/MailAnswer.h"
 
 namespace platform {
 
@@ -34,13 +33,7 @@ void ScriptedMail::send(const MailAccount& account, const MailMessage& message, 
         return;
     }
     const MailResult result = results.isEmpty() ? MailResult{true, {}} : results.takeFirst();
-    QPointer<QObject> alive(receiver);
-    QMetaObject::invokeMethod(
-        receiver,
-        [alive, result, done = std::move(done)] {
-            if (alive) done(result);
-        },
-        Qt::QueuedConnection);
+    answerLater(receiver, std::move(done), result);
 }
 
 bool ScriptedSound::play(const QString& wavePath, bool wait) {

@@ -1,10 +1,8 @@
 #include "platform/qt/LazyMail.h"
 
+#include "platform/MailAnswer.h"
 #include "platform/mail/MailModule.h"
 #include "platform/qt/Modules.h"
-
-#include <QMetaObject>
-#include <QPointer>
 
 namespace platform {
 
@@ -35,13 +33,7 @@ void LazyMail::send(const MailAccount& account, const MailMessage& message, QObj
     }
     // Told as a failed message, later as a real one would be.
     const MailResult result{false, QStringLiteral("This game cannot send mail: %1.").arg(problem_)};
-    QPointer<QObject> alive(receiver);
-    QMetaObject::invokeMethod(
-        receiver,
-        [alive, result, done = std::move(done)] {
-            if (alive) done(result);
-        },
-        Qt::QueuedConnection);
+    answerLater(receiver, std::move(done), result);
 }
 
 } // namespace platform
