@@ -411,6 +411,11 @@ void TranslateTest::cancelAndContinueResumeAtTheStep() {
     QCOMPARE(s.editor()->currentKey(), QStringLiteral("d2"));
     QCOMPARE(s.inEditor<QLineEdit>("inLan")->text(), QStringLiteral("b"));
     QVERIFY(s.inEditor("bPrev")->isEnabled());
+    // Translate in the settings while the editor is open brings the editor forward.
+    s.windows->openSettings("all");
+    QTest::mouseClick(s.setting("setTranslate"), Qt::LeftButton);
+    QVERIFY(!s.wizard() || !s.wizard()->isVisible());
+    QVERIFY(s.editor()->isVisible());
     // Closed by the desktop: kept as Cancel keeps it.
     s.editor()->close();
     QCOMPARE(s.processKey("p1x"), QStringLiteral("2"));

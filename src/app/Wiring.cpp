@@ -92,6 +92,12 @@ frmLanguage* Wiring::editor() const {
 
 void Wiring::openWizard() {
     unloadSettings();
+    // One translation at a time: an editor still open is brought forward instead.
+    if (editor_ && editor_->isVisible()) {
+        editor_->raise();
+        editor_->activateWindow();
+        return;
+    }
     if (wizard_ && wizard_->isVisible()) return;
     auto* w = new frmSetLan(program_, job_, main_.get());
     wizard_ = w;

@@ -284,6 +284,8 @@ void frmLanguage::handOver(void (frmLanguage::*signal)()) {
     handedOver_ = true;
     timer1_->stop();
     timer2_->stop();
+    // Out of sight first: the window it hands over to may look whether an editor is still open.
+    hide();
     emit(this->*signal)();
     close();
 }
