@@ -4,7 +4,8 @@
 source "$(dirname "$0")/scripts/common.sh"
 case "${1:-}" in
 "")
-    options=(-DTARNWICK_WERROR=ON)
+    # Line tables only: full debug information was a quarter of the compile time.
+    options=(-DTARNWICK_WERROR=ON "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG")
     ;;
 --sanitize)
     BUILD="${TARNWICK_ASAN_BUILD_DIR:-$ROOT/build-asan}"
