@@ -55,15 +55,6 @@ bool writeAll(int fd, const char* from, size_t bytes) {
 
 } // namespace
 
-bool isSafeName(const QString& name) {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) return false;
-    for (const QChar c : name) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u == 0x7F || u == u'/' || u == u'\\') return false;
-    }
-    return true;
-}
-
 clsUnPackage::~clsUnPackage() {
     close();
 }

@@ -7,16 +7,15 @@
 // believed before it is checked against the file's real size, no memory is taken in
 // proportion to a size it claims, and a file is only ever written under a plain name inside
 // the destination.
+#include "platform/FileNames.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
-// Whether `name` may be unpacked or removed as a file of its own in a folder: not empty, not
-// "." or "..", and without "/", "\" or a control character (below 0x20, or 0x7F), so it can
-// never reach outside the folder nor be mistaken there for another name.
-bool isSafeName(const QString& name);
+// Names are written only when isSafeName (platform/FileNames.h) allows them.
 
 class clsUnPackage {
   public:

@@ -1,5 +1,6 @@
 #include "platform/ProgramSeed.h"
 
+#include "platform/FileNames.h"
 #include "platform/RegularFile.h"
 
 #include <QCryptographicHash>
@@ -124,11 +125,9 @@ QString copyIn(const QString& source, const QString& dir, const QString& name,
     return problem;
 }
 
+// Hidden files are never shipped.
 bool isPlainName(const QString& name) {
-    if (name.isEmpty() || name.startsWith(QLatin1Char('.'))) return false;
-    for (const QChar c : name)
-        if (c.unicode() < 0x20 || c == QLatin1Char('/') || c == QLatin1Char('\\')) return false;
-    return true;
+    return !name.startsWith(QLatin1Char('.')) && isSafeName(name);
 }
 
 // name -> hash of what was copied. A damaged line is skipped: its file then counts as the

@@ -3,7 +3,7 @@
 #include "core/LanguageKeys.h"
 #include "core/Profile.h"
 #include "core/Program.h"
-#include "package/UnPackage.h"
+#include "platform/FileNames.h"
 #include "platform/ProfileFile.h"
 #include "rules/language/LanguageFile.h"
 
@@ -25,6 +25,11 @@ const QString LanSuffix = QStringLiteral(".lan");
 // one more would overflow.
 qint64 countOf(const TarnIni& ini, const ini::NumberKey& key) {
     return std::clamp<qint64>(ini.get(key), 0, 1'000'000'000);
+}
+
+// How many numbered entries a count lets a walk look at.
+qint64 walkedCount(const TarnIni& ini, const ini::NumberKey& key) {
+    return std::min(countOf(ini, key), TarnIni::MaxEntries);
 }
 
 bool hasSuffix(const QString& name, const QString& suffix) {
@@ -54,7 +59,7 @@ Outcome copyLanguageFile(const QString& from, const QString& to) {
 
 // The registry entry whose file is `name`; 0 when there is none.
 qint64 registered(const TarnIni& ini, const QString& name) {
-    const qint64 count = std::min(countOf(ini, ini::language::antal), TarnIni::MaxEntries);
+    const qint64 count = walkedCount(ini, ini::language::antal);
     for (qint64 n = 1; n <= count; ++n)
         if (ini.get(ini::language::path, n).compare(name, Qt::CaseInsensitive) == 0) return n;
     return 0;
@@ -66,15 +71,11 @@ qint64 lastUnderWay(const TarnIni& ini) {
     return all.isEmpty() ? 0 : all.last().number;
 }
 
-QString trimmedName(const QString& text) {
-    return text.trimmed();
-}
-
 } // namespace
 
 QStringList languageNames(const TarnIni& ini) {
     QStringList names;
-    const qint64 count = std::min(countOf(ini, ini::language::antal), TarnIni::MaxEntries);
+    const qint64 count = walkedCount(ini, ini::language::antal);
     for (qint64 n = 1; n <= count; ++n)
         names << ini.get(ini::language::name, n);
     return names;
@@ -82,7 +83,7 @@ QStringList languageNames(const TarnIni& ini) {
 
 QList<UnderWay> processesUnderWay(const TarnIni& ini) {
     QList<UnderWay> all;
-    const qint64 count = std::min(countOf(ini, ini::process::count), TarnIni::MaxEntries);
+    const qint64 count = walkedCount(ini, ini::process::count);
     for (qint64 n = 1; n <= count; ++n)
         if (ini.get(ini::process::state, n) == Processing)
             all.append({n, ini.get(ini::process::national, n)});
@@ -107,20 +108,13 @@ QString dateText(const QDate& date) {
 }
 
 bool isWorkName(const QString& name) {
-    // Tarn.ini keeps a value without the blanks and quotes around it; a name that does not read
-    // back as written would make the record name another file.
-    if (!isSafeName(name) || profile::asRead(name) != name) return false;
-    const QString own[] = {QStringLiteral("Tarn.ini"), QStringLiteral("Tarn.log"),
-                           QStringLiteral("Res.pac"), QStringLiteral("qt.conf")};
-    return std::none_of(std::begin(own), std::end(own), [&](const QString& o) {
-        return o.compare(name, Qt::CaseInsensitive) == 0;
-    });
+    return isRecordableName(name) && !isProgramFile(name);
 }
 
 Outcome startNewLanguage(Program& program, const QString& author, const QString& national,
                          const QString& international, const QDate& today) {
-    const QString name = trimmedName(international);
-    if (trimmedName(author).isEmpty() || trimmedName(national).isEmpty() || name.isEmpty())
+    const QString name = international.trimmed();
+    if (author.trimmed().isEmpty() || national.trimmed().isEmpty() || name.isEmpty())
         return Outcome::failed(QStringLiteral("You must fill in ALL fields."));
     const QString work = name + NewSuffix;
     if (!isWorkName(work) || !isWorkName(name + LanSuffix))

@@ -19,6 +19,8 @@ class TarnIni;
 namespace translate {
 
 inline const QString Processing = QStringLiteral("Processing");
+// The title of the wizard, the editor and their boxes.
+inline const QString ToolsTitle = QStringLiteral("Tarnwick 2000 Translator");
 
 // What the editor works on; the wizard sets it up. For a new language the current process
 // (Process pL) names the work file; a modification names its language by registry number.

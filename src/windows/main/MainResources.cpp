@@ -4,7 +4,6 @@
 #include "core/Program.h"
 #include "package/UnPackage.h"
 #include "platform/ProfileFile.h"
-#include "platform/ProgramSeed.h"
 #include "windows/main/MainWindow.h"
 
 #include <QApplication>
@@ -26,29 +25,16 @@ struct BusyPointer {
 } // namespace
 
 bool Main::isResourceName(const QString& name) const {
-    if (!isSafeName(name)) return false;
-    // Tarn.ini keeps a value without the blanks and quotes around it; a name that would not
-    // read back as written could make the record name another file.
-    if (profile::asRead(name) != name) return false;
     // The program's own files are never unpacked over nor deleted: a package holding one of
-    // these names would otherwise replace the player's profile or the program itself, and
-    // leaving would delete it.
-    // Nor is anything the program would run: Qt reads qt.conf beside the program (it can name
-    // other plugins), and a shared library there (the sound module) is loaded into the game.
-    // An installed game's folder holds no executable, but refusing its name there costs
-    // nothing. Nor is the record of the installed files copied in overwritten: it decides what
-    // a newer version may replace.
-    const QString own[] = {QStringLiteral("Tarn.ini"),
-                           QStringLiteral("Tarn.log"),
-                           QStringLiteral("Res.pac"),
-                           QStringLiteral("qt.conf"),
-                           QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
-                           platform::shippedStampName()};
+    // their names would otherwise replace the player's profile or the program itself, and
+    // leaving would delete it. Nor is anything the program would run: a shared library there
+    // (the sound module) is loaded into the game. An installed game's folder holds no
+    // executable, but refusing its name there costs nothing.
+    if (!isRecordableName(name) || isProgramFile(name)) return false;
     const QString lower = name.toLower();
     if (lower.endsWith(QLatin1String(".so")) || lower.contains(QLatin1String(".so."))) return false;
-    return std::none_of(std::begin(own), std::end(own), [&](const QString& o) {
-        return o.compare(name, Qt::CaseInsensitive) == 0;
-    });
+    return name.compare(QFileInfo(QCoreApplication::applicationFilePath()).fileName(),
+                        Qt::CaseInsensitive) != 0;
 }
 
 void Main::Unpack() {

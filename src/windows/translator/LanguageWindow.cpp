@@ -23,7 +23,7 @@ using layout::Place;
 
 namespace {
 
-const QString Title = QStringLiteral("Tarnwick 2000 Translator");
+const QString& Title = translate::ToolsTitle;
 
 constexpr int Left = 300, Width = 7200;
 constexpr Place lblselected{Left, 240, 1980, 285};

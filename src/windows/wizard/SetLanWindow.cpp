@@ -21,7 +21,7 @@ using layout::Place;
 
 namespace {
 
-const QString Title = QStringLiteral("Tarnwick 2000 Translator");
+const QString& Title = translate::ToolsTitle;
 
 // The facts of a new language sit this far below their places while the choices are shown.
 constexpr int FactsDrop = 3060;
